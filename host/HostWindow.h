@@ -1,0 +1,27 @@
+#pragma once
+
+#include "DatabaseRegistry.h"
+
+#include <QMainWindow>
+
+class QTableWidget;
+
+/// Number of top-level records of a database, told by its type code.
+int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database);
+
+/// Lists the registered databases and opens the editor of the selected one.
+class CHostWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit CHostWindow(const CDatabaseRegistry &registry, QWidget *parent = nullptr);
+
+private slots:
+    void slotOpenEditor();
+
+private:
+    void Refresh();
+
+    const CDatabaseRegistry &m_registry;
+    QTableWidget *m_table = nullptr;
+};

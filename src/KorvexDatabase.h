@@ -1,0 +1,12 @@
+#pragma once
+
+// Everything a host needs from the library.
+
+#include "KorvexDatabase_export.h"
+
+#include "core/KorvexCommonDatabaseManager.h"
+#include "core/KorvexInterfaces.h"
+#include "core/Prompts.h"
+#include "core/WidgetPlacement.h"
+
+#include "Pipes/PipeDatabaseTypes.h"

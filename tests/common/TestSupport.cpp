@@ -1,0 +1,165 @@
+#include "TestSupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTimer>
+#include <QWidget>
+
+namespace KorvexTest {
+
+CTempDatabase::CTempDatabase()
+    : m_path(m_dir.filePath(QStringLiteral("test.sqlite")))
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    db.setDatabaseName(m_path);
+    if (!db.open())
+        qFatal("cannot open the test database %s", qPrintable(m_path));
+}
+
+CTempDatabase::~CTempDatabase()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
+}
+
+QString CTempDatabase::Exec(const QString &sql)
+{
+    QSqlQuery query;
+    return query.exec(sql) ? QString() : query.lastError().text();
+}
+
+QStringList CTempDatabase::Column(const QString &sql)
+{
+    QSqlQuery query;
+    QStringList values;
+    if (!query.exec(sql))
+        return { QStringLiteral("ERROR: ") + query.lastError().text() };
+    while (query.next())
+        values << query.value(0).toString();
+    return values;
+}
+
+void CTempDatabase::Reopen()
+{
+    QSqlDatabase db = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+    db.close();
+    db.open();
+}
+
+CScriptedPrompts::CScriptedPrompts()
+{
+    KorvexCore::SetPromptResponder([this](const KorvexCore::CPromptRequest &request) {
+        m_requests.push_back(request);
+        if (m_answers.empty()) {
+            QTest::qFail("unexpected prompt", __FILE__, __LINE__);
+            qWarning() << "unexpected prompt:" << request.title << request.text;
+            return KorvexCore::CPromptAnswer {};
+        }
+        const KorvexCore::CPromptAnswer answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    });
+}
+
+CScriptedPrompts::~CScriptedPrompts()
+{
+    KorvexCore::SetPromptResponder({});
+}
+
+void CScriptedPrompts::AnswerText(const QString &text, bool accepted)
+{
+    KorvexCore::CPromptAnswer answer;
+    answer.accepted = accepted;
+    answer.text = text;
+    m_answers.push_back(answer);
+}
+
+void CScriptedPrompts::AnswerButton(QMessageBox::StandardButton button)
+{
+    KorvexCore::CPromptAnswer answer;
+    answer.accepted = true;
+    answer.button = button;
+    m_answers.push_back(answer);
+}
+
+void CScriptedPrompts::AnswerFile(const QString &path)
+{
+    KorvexCore::CPromptAnswer answer;
+    answer.accepted = !path.isEmpty();
+    answer.text = path;
+    m_answers.push_back(answer);
+}
+
+QStringList CScriptedPrompts::Texts() const
+{
+    QStringList texts;
+    for (const auto &request : m_requests)
+        texts << request.text;
+    return texts;
+}
+
+QString SaveScreenshot(QWidget *widget, const QString &name)
+{
+    QString dir = qEnvironmentVariable("KORVEX_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        dir = QDir::currentPath() + QStringLiteral("/screenshots");
+    QDir().mkpath(dir);
+    const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".png");
+    widget->grab().save(path);
+    return path;
+}
+
+void AnswerNextModal(CModalAnswer *seen, QMessageBox::StandardButton button,
+                     const QString &inputText)
+{
+    auto *timer = new QTimer(qApp);
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, seen, button, inputText]() {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            if (seen) {
+                seen->title = box->windowTitle();
+                seen->text = box->text();
+                QStringList names;
+                for (QAbstractButton *b : box->buttons())
+                    names << b->text();
+                seen->buttons = names.join(QLatin1Char(','));
+            }
+            QAbstractButton *target = box->button(button);
+            if (target)
+                target->click();
+            else
+                box->reject();
+        } else if (auto *input = qobject_cast<QInputDialog *>(modal)) {
+            if (seen) {
+                seen->title = input->windowTitle();
+                seen->text = input->labelText();
+            }
+            input->setTextValue(inputText);
+            if (button == QMessageBox::Ok)
+                input->accept();
+            else
+                input->reject();
+        } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
+            if (seen)
+                seen->title = dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    timer->start();
+}
+
+} // namespace KorvexTest

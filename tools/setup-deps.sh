@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on a fresh Debian 12 machine.
+set -euo pipefail
+pkgs=(build-essential cmake ninja-build pkg-config
+      qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-l10n-tools libgl-dev
+      libbenchmark-dev libsqlite3-dev clang-format fonts-dejavu-core)
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
