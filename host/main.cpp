@@ -17,7 +17,8 @@ namespace {
 
 bool hasDisplay()
 {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+    return !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
@@ -27,8 +28,9 @@ void printSummary(const CDatabaseRegistry &registry)
     out << "type\trecords\tname\n";
     for (const auto *database : registry.Databases()) {
         const int count = TopLevelRecordCount(database);
-        out << database->GetType() << '\t' << (count < 0 ? QStringLiteral("-") : QString::number(count))
-            << '\t' << database->GetName() << '\n';
+        out << database->GetType() << '\t'
+            << (count < 0 ? QStringLiteral("-") : QString::number(count)) << '\t'
+            << database->GetName() << '\n';
     }
 }
 
@@ -51,8 +53,8 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Demo host of the KorvexDatabase library"));
     parser.addHelpOption();
-    parser.addOption({ QStringLiteral("summary"),
-                       QStringLiteral("Print the registered databases and exit.") });
+    parser.addOption(
+        { QStringLiteral("summary"), QStringLiteral("Print the registered databases and exit.") });
     parser.process(app);
 
     QLibrary library(QCoreApplication::applicationDirPath() + QStringLiteral("/KorvexDatabase"));

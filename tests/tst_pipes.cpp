@@ -53,13 +53,15 @@ void TestPipes::roundTripKeepsEveryTextOrderAndDuplicates()
     loaded.SaveDataToDataBase();
     QCOMPARE(CTempDatabase::Column(QStringLiteral("SELECT SortID FROM PIPES")),
              QStringList({ "1", "2", "3", "4" }));
-    QCOMPARE(CTempDatabase::Column(QStringLiteral("SELECT D_outside FROM PIPES WHERE PipeType = 'PE-Xa'")),
+    QCOMPARE(CTempDatabase::Column(
+                 QStringLiteral("SELECT D_outside FROM PIPES WHERE PipeType = 'PE-Xa'")),
              QStringList({ "second" }));
 
     // An empty list leaves an empty table, not a missing one.
     CPipeDatabase empty;
     empty.SaveDataToDataBase();
-    QCOMPARE(CTempDatabase::Column(QStringLiteral("SELECT count(*) FROM PIPES")), QStringList({ "0" }));
+    QCOMPARE(CTempDatabase::Column(QStringLiteral("SELECT count(*) FROM PIPES")),
+             QStringList({ "0" }));
 }
 
 void TestPipes::loadingQuirks()
@@ -73,12 +75,12 @@ void TestPipes::loadingQuirks()
 
     // Columns in another order, NULL cells, a missing column, and an extra one.
     QCOMPARE(CTempDatabase::Exec(QStringLiteral(
-                     "CREATE TABLE PIPES (SortID integer PRIMARY KEY, Lamda varchar, Extra varchar, "
-                     "PipeType varchar, d_inside varchar, D_outside varchar)")),
+                 "CREATE TABLE PIPES (SortID integer PRIMARY KEY, Lamda varchar, Extra varchar, "
+                 "PipeType varchar, d_inside varchar, D_outside varchar)")),
              QString());
-    QCOMPARE(CTempDatabase::Exec(QStringLiteral(
-                     "INSERT INTO PIPES (Lamda, PipeType, d_inside, D_outside) VALUES "
-                     "('0.35', 'A', NULL, '16'), (NULL, NULL, '12', NULL)")),
+    QCOMPARE(CTempDatabase::Exec(
+                 QStringLiteral("INSERT INTO PIPES (Lamda, PipeType, d_inside, D_outside) VALUES "
+                                "('0.35', 'A', NULL, '16'), (NULL, NULL, '12', NULL)")),
              QString());
     db.LoadData();
     db.LoadData(); // a second load replaces, never appends

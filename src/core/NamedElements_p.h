@@ -11,28 +11,24 @@
 
 namespace KorvexCore {
 
-template<class T>
-T *FindNamed(std::vector<T> &elements, const QString &name)
+template<class T> T *FindNamed(std::vector<T> &elements, const QString &name)
 {
     auto it = std::find_if(elements.begin(), elements.end(),
                            [&name](const T &e) { return e.GetName() == name; });
     return it == elements.end() ? nullptr : &*it;
 }
 
-template<class T>
-const T *FindNamed(const std::vector<T> &elements, const QString &name)
+template<class T> const T *FindNamed(const std::vector<T> &elements, const QString &name)
 {
     return FindNamed(const_cast<std::vector<T> &>(elements), name);
 }
 
-template<class T>
-void InsertNamed(std::vector<T> &elements, const T &element)
+template<class T> void InsertNamed(std::vector<T> &elements, const T &element)
 {
     elements.push_back(element);
 }
 
-template<class T>
-void DeleteNamed(std::vector<T> &elements, const QString &name)
+template<class T> void DeleteNamed(std::vector<T> &elements, const QString &name)
 {
     auto it = std::find_if(elements.begin(), elements.end(),
                            [&name](const T &e) { return e.GetName() == name; });

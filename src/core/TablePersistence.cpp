@@ -13,7 +13,8 @@ namespace KorvexCore {
 namespace {
 bool driverHasTransactions()
 {
-    const QSqlDatabase db = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), true);
+    const QSqlDatabase db
+        = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), true);
     const QSqlDriver *driver = db.driver();
     return driver && driver->hasFeature(QSqlDriver::Transactions);
 }

@@ -25,7 +25,8 @@ CTempDatabase::CTempDatabase()
 CTempDatabase::~CTempDatabase()
 {
     {
-        QSqlDatabase db = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+        QSqlDatabase db
+            = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
         db.close();
     }
     QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));

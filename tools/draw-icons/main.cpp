@@ -136,7 +136,8 @@ int main(int argc, char *argv[])
         p.setPen(Qt::NoPen);
         p.setBrush(white);
         for (int i = 0; i < 4; ++i)
-            p.drawRoundedRect(QRectF((7.5 + i * 4.6) * s, 9 * s, 3.4 * s, 15 * s), 1.5 * s, 1.5 * s);
+            p.drawRoundedRect(QRectF((7.5 + i * 4.6) * s, 9 * s, 3.4 * s, 15 * s), 1.5 * s,
+                              1.5 * s);
         p.drawRect(QRectF(7.5 * s, 11 * s, 17 * s, 1.6 * s));
         p.drawRect(QRectF(7.5 * s, 20.5 * s, 17 * s, 1.6 * s));
         p.setBrush(QColor(0xf5, 0x8a, 0x1f));

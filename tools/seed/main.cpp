@@ -30,7 +30,8 @@ int main(int argc, char *argv[])
     const QString partial = args[1] + QStringLiteral(".part");
     QFile::remove(partial);
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("seed"));
+        QSqlDatabase db
+            = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("seed"));
         db.setDatabaseName(partial);
         if (!db.open()) {
             std::fprintf(stderr, "korvex-seed: %s\n", qPrintable(db.lastError().text()));
@@ -44,7 +45,8 @@ int main(int argc, char *argv[])
         while (!in.atEnd()) {
             const QString text = in.readLine();
             ++line;
-            if (statement.isEmpty() && (text.trimmed().isEmpty() || text.startsWith(QLatin1String("--"))))
+            if (statement.isEmpty()
+                && (text.trimmed().isEmpty() || text.startsWith(QLatin1String("--"))))
                 continue;
             statement += text + QLatin1Char('\n');
             if (!text.trimmed().endsWith(QLatin1Char(';')))

@@ -1,0 +1,118 @@
+#include "BenchSupport.h"
+
+#include "Pipes/PipeDatabaseTypes.h"
+
+#include <string>
+#include <vector>
+
+using namespace KorvexBench;
+using KorvexPipeDatabase::CPipe;
+using KorvexPipeDatabase::CPipeDatabase;
+
+namespace {
+
+struct RawPipe
+{
+    std::string name, dOutside, dInside, roughness, lamda;
+};
+
+const char *const kCreate
+    = "CREATE TABLE PIPES (SortID integer PRIMARY KEY, PipeType varchar, "
+      "D_outside varchar, d_inside varchar, Roughness varchar, Lamda varchar)";
+
+std::vector<RawPipe> makeRawPipes(int n)
+{
+    std::vector<RawPipe> pipes;
+    pipes.reserve(size_t(n));
+    for (int i = 0; i < n; ++i) {
+        pipes.push_back({ "Труба PE-Xa " + std::to_string(i), std::to_string(16 + i % 20),
+                          std::to_string(12 + i % 20), "0.007", "0.35" });
+    }
+    return pipes;
+}
+
+void fillLibrary(CPipeDatabase &db, int n)
+{
+    for (const RawPipe &p : makeRawPipes(n)) {
+        db.InsertPipe(CPipe(QString::fromStdString(p.name), QString::fromStdString(p.dOutside),
+                            QString::fromStdString(p.dInside), QString::fromStdString(p.roughness),
+                            QString::fromStdString(p.lamda)));
+    }
+}
+
+void rawSave(const CRawDatabase &db, const std::vector<RawPipe> &pipes)
+{
+    db.Exec("BEGIN");
+    db.Exec("DROP TABLE PIPES");
+    db.Exec(kCreate);
+    sqlite3_stmt *insert
+        = db.Prepare("INSERT INTO PIPES (PipeType, D_outside, d_inside, Roughness, Lamda) "
+                     "VALUES(:PipeType, :D_outside, :d_inside, :Roughness, :Lamda)");
+    for (const RawPipe &p : pipes) {
+        sqlite3_bind_text(insert, 1, p.name.data(), int(p.name.size()), SQLITE_STATIC);
+        sqlite3_bind_text(insert, 2, p.dOutside.data(), int(p.dOutside.size()), SQLITE_STATIC);
+        sqlite3_bind_text(insert, 3, p.dInside.data(), int(p.dInside.size()), SQLITE_STATIC);
+        sqlite3_bind_text(insert, 4, p.roughness.data(), int(p.roughness.size()), SQLITE_STATIC);
+        sqlite3_bind_text(insert, 5, p.lamda.data(), int(p.lamda.size()), SQLITE_STATIC);
+        sqlite3_step(insert);
+        sqlite3_reset(insert);
+    }
+    sqlite3_finalize(insert);
+    db.Exec("COMMIT");
+}
+
+void libraryLoad(benchmark::State &state)
+{
+    CLibraryDatabase file;
+    CPipeDatabase db;
+    fillLibrary(db, int(state.range(0)));
+    db.SaveDataToDataBase();
+    for (auto _ : state) {
+        db.LoadData();
+        benchmark::DoNotOptimize(db.GetPipes().data());
+    }
+    if (db.GetPipes().size() != size_t(state.range(0)))
+        state.SkipWithError("wrong row count");
+}
+
+void rawLoad(benchmark::State &state)
+{
+    CRawDatabase db;
+    rawSave(db, makeRawPipes(int(state.range(0))));
+    std::vector<RawPipe> pipes;
+    for (auto _ : state) {
+        pipes.clear();
+        sqlite3_stmt *select = db.Prepare("SELECT * FROM PIPES");
+        while (sqlite3_step(select) == SQLITE_ROW) {
+            pipes.push_back({ ColumnText(select, 1), ColumnText(select, 2), ColumnText(select, 3),
+                              ColumnText(select, 4), ColumnText(select, 5) });
+        }
+        sqlite3_finalize(select);
+        benchmark::DoNotOptimize(pipes.data());
+    }
+}
+
+void librarySave(benchmark::State &state)
+{
+    CLibraryDatabase file;
+    CPipeDatabase db;
+    fillLibrary(db, int(state.range(0)));
+    for (auto _ : state)
+        db.SaveDataToDataBase();
+}
+
+void rawSaveBench(benchmark::State &state)
+{
+    CRawDatabase db;
+    const std::vector<RawPipe> pipes = makeRawPipes(int(state.range(0)));
+    for (auto _ : state)
+        rawSave(db, pipes);
+}
+
+} // namespace
+
+void RegisterPipeBenchmarks()
+{
+    RegisterPair("pipes", "load", libraryLoad, rawLoad);
+    RegisterPair("pipes", "save", librarySave, rawSaveBench);
+}
