@@ -1,12 +1,203 @@
 #include "TestSupport.h"
 #include "core/KorvexCommonDatabaseManager.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QTemporaryDir>
+
+using KorvexInterfaces::IKorvexCommonDatabase;
+using KorvexInterfaces::IKorvexInterface;
+
+namespace {
+
+class CRecordingHost : public IKorvexDatabaseHost
+{
+public:
+    void RegisterDatabase(IKorvexCommonDatabase *database) override { databases.push_back(database); }
+    std::vector<IKorvexCommonDatabase *> databases;
+};
+
+// Every database the library can create, in creation order, with its type and name.
+const std::vector<std::pair<int, QString>> kCreationOrder = {
+    { 16, QStringLiteral("КМС") },         { 11, QStringLiteral("Трубы") },
+    { 14, QStringLiteral("Теплоносители") }, { 10, QStringLiteral("Климатология") },
+    { 15, QStringLiteral("Потребители") },  { 12, QStringLiteral("Материалы") },
+    { 13, QStringLiteral("Проемы") },       { 17, QStringLiteral("Приборы_по_DIN") },
+};
+
+bool isChild()
+{
+    return qEnvironmentVariableIsSet("KORVEX_MANAGER_CHILD");
+}
+
+} // namespace
+
 class TestManager : public QObject
 {
     Q_OBJECT
 private slots:
-    void placeholder() { }
+    void cleanup();
+    void registersDatabasesInCreationOrder();
+    void referenceCounting();
+    void secondCreateBuildsSecondSet();
+    void unopenableFileShowsCriticalOnce();
+
+    // Run only inside the copy started by unopenableFileShowsCriticalOnce().
+    void childSeamCountsOneCriticalBox();
+    void childRealCriticalBox();
 };
+
+void TestManager::cleanup()
+{
+    QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
+    if (!isChild())
+        QFile::remove(QCoreApplication::applicationDirPath() + "/KorvexCommonDatabase.sqlite");
+}
+
+void TestManager::registersDatabasesInCreationOrder()
+{
+    if (isChild())
+        QSKIP("parent only");
+    KorvexTest::CScriptedPrompts prompts; // any message box fails the test
+    CRecordingHost host;
+    IKorvexInterface *manager = CreateDatabase(&host);
+    QVERIFY(manager);
+    QVERIFY(QFile::exists(QCoreApplication::applicationDirPath() + "/KorvexCommonDatabase.sqlite"));
+    QVERIFY(QSqlDatabase::database().isOpen());
+
+    // The registered databases appear in creation order and carry their codes and names.
+    QVERIFY(!host.databases.empty());
+    size_t next = 0;
+    for (IKorvexCommonDatabase *database : host.databases) {
+        while (next < kCreationOrder.size() && kCreationOrder[next].first != database->GetType())
+            ++next;
+        QVERIFY2(next < kCreationOrder.size(),
+                 qPrintable(QStringLiteral("type %1 out of order").arg(database->GetType())));
+        QCOMPARE(database->GetName(), kCreationOrder[next].second);
+        ++next;
+    }
+    // Nothing is loaded by construction.
+    manager->AddRef();
+    manager->Release();
+    QVERIFY(prompts.Requests().empty());
+}
+
+void TestManager::referenceCounting()
+{
+    if (isChild())
+        QSKIP("parent only");
+    CRecordingHost host;
+    IKorvexInterface *manager = CreateDatabase(&host);
+    // A Release on a fresh manager takes the count to -1 and keeps everything alive.
+    manager->Release();
+    for (IKorvexCommonDatabase *database : host.databases)
+        QVERIFY(!database->GetName().isEmpty());
+    manager->AddRef(); // back to 0: still alive
+    for (IKorvexCommonDatabase *database : host.databases)
+        database->LoadData();
+    manager->AddRef();
+    manager->AddRef();
+    manager->Release();
+    QVERIFY(!host.databases.front()->GetName().isEmpty());
+    manager->Release(); // 2 -> 1 -> 0: deleted (the sanitizer run checks the databases go too)
+}
+
+void TestManager::secondCreateBuildsSecondSet()
+{
+    if (isChild())
+        QSKIP("parent only");
+    CRecordingHost first, second;
+    IKorvexInterface *a = CreateDatabase(&first);
+    a->AddRef();
+    IKorvexInterface *b = CreateDatabase(&second);
+    b->AddRef();
+    QVERIFY(a != b);
+    QCOMPARE(second.databases.size(), first.databases.size());
+    for (size_t i = 0; i < first.databases.size(); ++i) {
+        QVERIFY(first.databases[i] != second.databases[i]);
+        QCOMPARE(first.databases[i]->GetType(), second.databases[i]->GetType());
+    }
+    // The replaced default connection still serves the databases of both sets.
+    QVERIFY(QSqlDatabase::database().isOpen());
+    for (IKorvexCommonDatabase *database : first.databases)
+        database->LoadData();
+    a->Release();
+    b->Release();
+}
+
+void TestManager::unopenableFileShowsCriticalOnce()
+{
+    if (isChild())
+        QSKIP("parent only");
+    // The file name is taken by a directory next to a copy of this test, so SQLite
+    // cannot open it. The copy runs the two child tests below.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString copy = dir.filePath("tst_manager_copy");
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+    QVERIFY(QFile::setPermissions(copy, QFile::permissions(copy) | QFile::ExeOwner));
+    QVERIFY(QDir(dir.path()).mkdir("KorvexCommonDatabase.sqlite"));
+
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("KORVEX_MANAGER_CHILD", "1");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(copy, { "childSeamCountsOneCriticalBox", "childRealCriticalBox" });
+    QVERIFY(child.waitForFinished(60000));
+    const QByteArray output = child.readAll();
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
+    QVERIFY2(output.contains("Totals: 4 passed"), output.constData());
+}
+
+void TestManager::childSeamCountsOneCriticalBox()
+{
+    if (!isChild())
+        QSKIP("child only");
+    KorvexTest::CScriptedPrompts prompts;
+    prompts.AnswerButton(QMessageBox::Cancel);
+    CRecordingHost host;
+    IKorvexInterface *manager = CreateDatabase(&host);
+    QVERIFY(manager);
+    QCOMPARE(int(prompts.Requests().size()), 1);
+    const KorvexCore::CPromptRequest &box = prompts.Requests().front();
+    QCOMPARE(box.kind, KorvexCore::PromptKind::Critical);
+    QVERIFY(box.parent == nullptr);
+    QCOMPARE(box.title, QStringLiteral("Ошибка открытия базы данных!"));
+    QCOMPARE(box.text, QStringLiteral("Не удалось открыть соединение с базой SQLite.\n"
+                                      "Возможно, отсутствует необходимый драйвер!"));
+    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Cancel));
+    QCOMPARE(box.defaultButton, QMessageBox::NoButton);
+
+    // The databases are there and stay empty: loading fails silently.
+    QVERIFY(!host.databases.empty());
+    for (IKorvexCommonDatabase *database : host.databases)
+        database->LoadData();
+    QCOMPARE(int(prompts.Requests().size()), 1);
+    manager->AddRef();
+    manager->Release();
+}
+
+void TestManager::childRealCriticalBox()
+{
+    if (!isChild())
+        QSKIP("child only");
+    KorvexTest::CModalAnswer seen;
+    KorvexTest::AnswerNextModal(&seen, QMessageBox::Cancel);
+    CRecordingHost host;
+    IKorvexInterface *manager = CreateDatabase(&host);
+    QCOMPARE(seen.title, QStringLiteral("Ошибка открытия базы данных!"));
+    QCOMPARE(seen.text, QStringLiteral("Не удалось открыть соединение с базой SQLite.\n"
+                                       "Возможно, отсутствует необходимый драйвер!"));
+    QCOMPARE(seen.buttons, QStringLiteral("Cancel"));
+    QVERIFY(!host.databases.empty());
+    manager->AddRef();
+    manager->Release();
+}
 
 QTEST_MAIN(TestManager)
 #include "tst_manager.moc"
