@@ -10,3 +10,6 @@
 #include "core/WidgetPlacement.h"
 
 #include "Pipes/PipeDatabaseTypes.h"
+
+#include "Coolants/CoolantDatabaseTypes.h"
+#include "Coolants/LoopsDialog.h"

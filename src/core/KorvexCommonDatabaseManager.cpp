@@ -1,5 +1,6 @@
 #include "core/KorvexCommonDatabaseManager.h"
 
+#include "Coolants/CoolantDatabaseTypes.h"
 #include "Pipes/PipeDatabaseTypes.h"
 #include "core/Prompts.h"
 
@@ -27,6 +28,7 @@ CKorvexCommonDatabaseManager::CKorvexCommonDatabaseManager(IKorvexDatabaseHost *
 
     // Creation order is also the order of registration and of deletion.
     m_pipe = new KorvexPipeDatabase::CPipeDatabase;
+    m_coolant = new KorvexCoolantDatabase::CCoolantDatabase;
 
     if (m_host) {
         for (KorvexInterfaces::IKorvexCommonDatabase *database : Databases())
@@ -47,7 +49,7 @@ std::vector<KorvexInterfaces::IKorvexCommonDatabase *> CKorvexCommonDatabaseMana
     for (KorvexInterfaces::IKorvexCommonDatabase *database :
          std::initializer_list<KorvexInterfaces::IKorvexCommonDatabase *> {
                  // KMS, pipe, coolant, climate, consumer, material, embrasure, DIN
-                 m_pipe }) {
+                 m_pipe, m_coolant }) {
         if (database)
             all.push_back(database);
     }

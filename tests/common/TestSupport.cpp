@@ -11,6 +11,16 @@
 #include <QTimer>
 #include <QWidget>
 
+// The tests take the library's objects from a static archive, where nothing refers to
+// the compiled-in icons; registering them here pulls them in, as loading the shared
+// library does for a host.
+static int registerLibraryResources()
+{
+    Q_INIT_RESOURCE(KorvexIcons);
+    return 0;
+}
+Q_CONSTRUCTOR_FUNCTION(registerLibraryResources)
+
 namespace KorvexTest {
 
 CTempDatabase::CTempDatabase()
