@@ -12,6 +12,18 @@ INSERT INTO PIPES (PipeType, D_outside, d_inside, Roughness, Lamda) VALUES
   ('Сталь ВГП 15x2.8', '21.3', '15.7', '0.2', '58'),
   ('Сталь ВГП 20x2.8', '26.8', '21.2', '0.2', '58');
 
+-- Sanitary devices with their DIN 1988 design flows (l/s) and minimum flow pressure (bar).
+CREATE TABLE DEVICES_DIN (SortID integer PRIMARY KEY, Type varchar, Pressure varchar, ExpenditureCold varchar, ExpenditureHot varchar);
+INSERT INTO DEVICES_DIN (Type, Pressure, ExpenditureCold, ExpenditureHot) VALUES
+  ('Умывальник', '1.0', '0.07', '0.07'),
+  ('Мойка кухонная', '1.0', '0.07', '0.07'),
+  ('Душ', '1.0', '0.15', '0.15'),
+  ('Ванна', '1.0', '0.15', '0.15'),
+  ('Унитаз со смывным бачком', '0.5', '0.13', '0'),
+  ('Писсуар', '1.0', '0.30', '0'),
+  ('Стиральная машина', '1.0', '0.25', '0'),
+  ('Посудомоечная машина', '1.0', '0.07', '0');
+
 -- Coolants: a name row opens a coolant, its property rows follow in rising temperature.
 -- T in °C, C in J/(kg·K), RO in kg/m³, VZK = kinematic viscosity in m²/s × 10⁶.
 CREATE TABLE COOLANTS (SortID integer PRIMARY KEY, Name varchar, T varchar, C varchar, RO varchar, VZK varchar);

@@ -1,5 +1,6 @@
 #include "HostWindow.h"
 
+#include "DevicesDIN/DeviceDINDatabaseTypes.h"
 #include "Pipes/PipeDatabaseTypes.h"
 
 #include <QHeaderView>
@@ -13,7 +14,12 @@ int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
     // not link the library, it loads it.
     switch (database->GetType()) {
     case 11:
-        return int(static_cast<const KorvexPipeDatabase::CPipeDatabase *>(database)->GetPipes().size());
+        return int(
+            static_cast<const KorvexPipeDatabase::CPipeDatabase *>(database)->GetPipes().size());
+    case 17:
+        return int(static_cast<const KorvexDeviceDINDatabase::CDeviceDINDatabase *>(database)
+                       ->GetDeviceDINs()
+                       .size());
     default:
         return -1;
     }

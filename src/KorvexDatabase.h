@@ -10,6 +10,10 @@
 #include "core/WidgetPlacement.h"
 
 #include "Pipes/PipeDatabaseTypes.h"
+#include "Pipes/PipeRedactorDialog.h"
+
+#include "DevicesDIN/DINRedactorDialog.h"
+#include "DevicesDIN/DeviceDINDatabaseTypes.h"
 
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "Coolants/LoopsDialog.h"

@@ -1,5 +1,7 @@
 #include "Pipes/PipeDatabaseTypes.h"
 
+#include "Pipes/PipeRedactorDialog.h"
+#include "core/EditorFramework_p.h"
 #include "core/NamedElements_p.h"
 #include "core/TablePersistence_p.h"
 
@@ -17,14 +19,12 @@ CPipe::CPipe(const QString &name, const QString &dOutside, const QString &dInsid
     , m_dInside(dInside)
     , m_roughness(roughness)
     , m_lamda(lamda)
-{
-}
+{ }
 
 CPipeDatabase::CPipeDatabase()
     : m_tableName(QApplication::tr("PIPES"))
     , m_name(QApplication::tr("Трубы"))
-{
-}
+{ }
 
 CPipeDatabase::~CPipeDatabase() = default;
 
@@ -69,9 +69,9 @@ void CPipeDatabase::SaveDataToDataBase() const
     CTableWriter writer(m_tableName,
                         "CREATE TABLE %1 (SortID integer PRIMARY KEY, PipeType varchar, "
                         "D_outside varchar, d_inside varchar, Roughness varchar, Lamda varchar)");
-    QSqlQuery insert = writer.Prepare(
-        "INSERT INTO %1 (PipeType, D_outside, d_inside, Roughness, Lamda) "
-        "VALUES(:PipeType, :D_outside, :d_inside, :Roughness, :Lamda)");
+    QSqlQuery insert
+        = writer.Prepare("INSERT INTO %1 (PipeType, D_outside, d_inside, Roughness, Lamda) "
+                         "VALUES(:PipeType, :D_outside, :d_inside, :Roughness, :Lamda)");
     for (const CPipe &pipe : m_pipes) {
         insert.bindValue(QStringLiteral(":PipeType"), pipe.GetName(), QSql::In);
         insert.bindValue(QStringLiteral(":D_outside"), pipe.GetDOutside(), QSql::In);
@@ -86,7 +86,7 @@ void CPipeDatabase::SaveDataToDataBase() const
 
 void CPipeDatabase::ShowContent()
 {
-    // The editor arrives with the editor framework.
+    KorvexCore::RunEditor<CPipeRedactorDialog>(m_name, m_pipes, [this]() { SaveDataToDataBase(); });
 }
 
 } // namespace KorvexPipeDatabase

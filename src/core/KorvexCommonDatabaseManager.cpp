@@ -1,6 +1,7 @@
 #include "core/KorvexCommonDatabaseManager.h"
 
 #include "Coolants/CoolantDatabaseTypes.h"
+#include "DevicesDIN/DeviceDINDatabaseTypes.h"
 #include "Pipes/PipeDatabaseTypes.h"
 #include "core/Prompts.h"
 
@@ -29,6 +30,7 @@ CKorvexCommonDatabaseManager::CKorvexCommonDatabaseManager(IKorvexDatabaseHost *
     // Creation order is also the order of registration and of deletion.
     m_pipe = new KorvexPipeDatabase::CPipeDatabase;
     m_coolant = new KorvexCoolantDatabase::CCoolantDatabase;
+    m_deviceDIN = new KorvexDeviceDINDatabase::CDeviceDINDatabase;
 
     if (m_host) {
         for (KorvexInterfaces::IKorvexCommonDatabase *database : Databases())
@@ -43,13 +45,14 @@ CKorvexCommonDatabaseManager::~CKorvexCommonDatabaseManager()
         delete database;
 }
 
-std::vector<KorvexInterfaces::IKorvexCommonDatabase *> CKorvexCommonDatabaseManager::Databases() const
+std::vector<KorvexInterfaces::IKorvexCommonDatabase *>
+CKorvexCommonDatabaseManager::Databases() const
 {
     std::vector<KorvexInterfaces::IKorvexCommonDatabase *> all;
     for (KorvexInterfaces::IKorvexCommonDatabase *database :
          std::initializer_list<KorvexInterfaces::IKorvexCommonDatabase *> {
-                 // KMS, pipe, coolant, climate, consumer, material, embrasure, DIN
-                 m_pipe, m_coolant }) {
+             // KMS, pipe, coolant, climate, consumer, material, embrasure, DIN
+             m_pipe, m_coolant, m_deviceDIN }) {
         if (database)
             all.push_back(database);
     }

@@ -129,17 +129,25 @@ QString SaveScreenshot(QWidget *widget, const QString &name)
     return path;
 }
 
-void AnswerNextModal(CModalAnswer *seen, QMessageBox::StandardButton button,
-                     const QString &inputText)
+void OnNextModal(std::function<void(QWidget *)> action)
 {
     auto *timer = new QTimer(qApp);
     timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, seen, button, inputText]() {
+    QObject::connect(timer, &QTimer::timeout, [timer, action]() {
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal)
             return;
         timer->stop();
         timer->deleteLater();
+        action(modal);
+    });
+    timer->start();
+}
+
+void AnswerNextModal(CModalAnswer *seen, QMessageBox::StandardButton button,
+                     const QString &inputText)
+{
+    OnNextModal([seen, button, inputText](QWidget *modal) {
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             if (seen) {
                 seen->title = box->windowTitle();
@@ -170,7 +178,6 @@ void AnswerNextModal(CModalAnswer *seen, QMessageBox::StandardButton button,
             dialog->reject();
         }
     });
-    timer->start();
 }
 
 } // namespace KorvexTest

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -74,5 +75,9 @@ struct CModalAnswer
 };
 void AnswerNextModal(CModalAnswer *seen, QMessageBox::StandardButton button,
                      const QString &inputText = QString());
+
+/// Runs \a action, from a timer, on the next widget that becomes the active modal one:
+/// the way to reach a dialog that a call under test runs with exec().
+void OnNextModal(std::function<void(QWidget *)> action);
 
 } // namespace KorvexTest

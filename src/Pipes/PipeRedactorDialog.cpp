@@ -1,0 +1,67 @@
+#include "Pipes/PipeRedactorDialog.h"
+
+#include "core/EditorFramework_p.h"
+#include "ui_PipeRedactorDialog.h"
+
+namespace KorvexPipeDatabase {
+
+using KorvexCore::CEditorLists;
+
+CPipeRedactorDialog::CPipeRedactorDialog(QWidget *parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::CPipeRedactorDialog>())
+{
+    m_ui->setupUi(this);
+    m_lists = std::make_unique<CEditorLists>(this, m_ui->m_pDataTableWidget);
+    m_lists->AddLevel(
+        m_ui->m_pComboBox1,
+        CEditorLists::CategoryTexts(tr("Добавление нового типа трубы"), tr("Изменение типа трубы")),
+        KorvexCore::VectorLevel<CPipe>([this](const QStringList &) { return &m_pipes; }));
+    m_lists->SetOneRowTable<CPipe>(
+        [this](const QStringList &path) { return KorvexCore::FindNamed(m_pipes, path.at(0)); },
+        { { &CPipe::GetDOutside, &CPipe::SetDOutside },
+          { &CPipe::GetDInside, &CPipe::SetDInside },
+          { &CPipe::GetRoughness, &CPipe::SetRoughness },
+          { &CPipe::GetLamda, &CPipe::SetLamda } });
+    KorvexCore::PrepareEditor(this, m_ui.get());
+}
+
+CPipeRedactorDialog::~CPipeRedactorDialog() = default;
+
+void CPipeRedactorDialog::SetData(const std::vector<CPipe> &pipes)
+{
+    m_pipes = pipes;
+    m_lists->Refill();
+}
+
+void CPipeRedactorDialog::slotClickedOk()
+{
+    accept();
+}
+
+void CPipeRedactorDialog::slotAddToCombo1()
+{
+    m_lists->Add(1);
+}
+
+void CPipeRedactorDialog::slotDelToCombo1()
+{
+    m_lists->Delete(1);
+}
+
+void CPipeRedactorDialog::slotModToCombo1()
+{
+    m_lists->Rename(1);
+}
+
+void CPipeRedactorDialog::slotComboChanged1(int)
+{
+    m_lists->ListChanged(1);
+}
+
+void CPipeRedactorDialog::slotTableCellChanged(int, int)
+{
+    m_lists->TableChanged();
+}
+
+} // namespace KorvexPipeDatabase
