@@ -1,12 +1,17 @@
 #include "HostWindow.h"
+#include "LoopInputDialog.h"
 
+#include "Coolants/CoolantDatabaseTypes.h"
 #include "DevicesDIN/DeviceDINDatabaseTypes.h"
 #include "Pipes/PipeDatabaseTypes.h"
 
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <cstdio>
 
 int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
 {
@@ -19,6 +24,10 @@ int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
     case 17:
         return int(static_cast<const KorvexDeviceDINDatabase::CDeviceDINDatabase *>(database)
                        ->GetDeviceDINs()
+                       .size());
+    case 14:
+        return int(static_cast<const KorvexCoolantDatabase::CCoolantDatabase *>(database)
+                       ->GetCoolants()
                        .size());
     default:
         return -1;
@@ -43,6 +52,10 @@ CHostWindow::CHostWindow(const CDatabaseRegistry &registry, QWidget *parent)
     auto *open = new QPushButton(tr("Открыть редактор"), central);
     open->setObjectName(QStringLiteral("m_pOpenEditor"));
     layout->addWidget(open);
+    auto *loop = new QPushButton(tr("Расчёт петли…"), central);
+    loop->setObjectName(QStringLiteral("m_pRunLoop"));
+    layout->addWidget(loop);
+    connect(loop, &QPushButton::clicked, this, &CHostWindow::slotRunLoopCalculator);
     setCentralWidget(central);
     connect(open, &QPushButton::clicked, this, &CHostWindow::slotOpenEditor);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &CHostWindow::slotOpenEditor);
@@ -76,4 +89,28 @@ void CHostWindow::slotOpenEditor()
     databases[size_t(row)]->ShowContent();
     Refresh();
     m_table->selectRow(row);
+}
+
+void CHostWindow::slotRunLoopCalculator()
+{
+    KorvexCoolantDatabase::CCoolantDatabase *coolants = FindCoolantDatabase(m_registry);
+    if (!coolants)
+        return;
+    CLoopInputDialog input(coolants->GetCoolants(), this);
+    if (input.exec() != QDialog::Accepted)
+        return;
+    const CLoopRequest request = input.Request();
+    const KorvexCoolantDatabase::CCoolantParams properties = CoolantProperties(*coolants, request);
+    if (properties.GetC() == 0) {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("У теплоносителя \"%1\" нет свойств при %2 °C.")
+                                 .arg(request.coolant, QString::number(request.meanTemp)));
+        return;
+    }
+    if (!ShowLoopDialog(*coolants, request, properties))
+        return;
+    const QString results = FormatLoopResults(coolants->GetUserDialogParams());
+    std::fputs(results.toUtf8().constData(), stdout);
+    std::fflush(stdout);
+    QMessageBox::information(this, windowTitle(), results);
 }

@@ -18,6 +18,7 @@ public:
 
 private slots:
     void slotOpenEditor();
+    void slotRunLoopCalculator();
 
 private:
     void Refresh();

@@ -4,6 +4,7 @@
 
 #include "DatabaseRegistry.h"
 #include "HostWindow.h"
+#include "LoopRun.h"
 #include "core/KorvexCommonDatabaseManager.h"
 
 #include <QApplication>
@@ -34,17 +35,51 @@ void printSummary(const CDatabaseRegistry &registry)
     }
 }
 
+/// Calculates one loop headless and prints its five results; the exit code tells
+/// whether the request could be read and the coolant covers the temperature.
+int printLoop(const CDatabaseRegistry &registry, const QString &text)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    CLoopRequest request;
+    QString error;
+    if (!ParseLoopRequest(text, &request, &error)) {
+        err << "korvex-host: --loop: " << error << '\n';
+        return 1;
+    }
+    KorvexCoolantDatabase::CCoolantDatabase *coolants = FindCoolantDatabase(registry);
+    if (!coolants) {
+        err << "korvex-host: the library has no coolant database\n";
+        return 2;
+    }
+    const KorvexCoolantDatabase::CCoolantParams properties = CoolantProperties(*coolants, request);
+    if (properties.GetC() == 0) {
+        err << "korvex-host: no properties of coolant \"" << request.coolant << "\" at "
+            << request.meanTemp << " °C\n";
+        return 1;
+    }
+    out << "coolant\t" << (request.coolant.isEmpty() ? QStringLiteral("-") : request.coolant)
+        << " at " << request.meanTemp << " °C: c " << properties.GetC() << " J/(kg·K), ro "
+        << properties.GetRo() << " kg/m3, nu " << properties.GetViscosity() << " mm2/s, dT "
+        << request.deltaT << " K\n";
+    out << FormatLoopResults(RecalculateLoop(*coolants, request, properties));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     bool summary = false;
-    for (int i = 1; i < argc; ++i)
+    bool headless = false;
+    for (int i = 1; i < argc; ++i) {
         summary = summary || qstrcmp(argv[i], "--summary") == 0;
+        headless = headless || qstrncmp(argv[i], "--loop", 6) == 0;
+    }
     // Without a display the summary is all there is to show.
-    if (!hasDisplay())
+    if (!hasDisplay() && !headless)
         summary = true;
-    if (summary && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if ((summary || headless) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
@@ -55,6 +90,17 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     parser.addOption(
         { QStringLiteral("summary"), QStringLiteral("Print the registered databases and exit.") });
+    const QCommandLineOption loopOption(
+        QStringLiteral("loop"),
+        QStringLiteral("Calculate one floor-heating loop and print its results. PARAMS are "
+                       "key=value pairs separated by commas over the defaults "
+                       "(water c 4190, ro 988, nu 0.556; dt=10, length=80, sections=5, "
+                       "bends=2, kalatchs=10, joints=2, flux=20, d=12, k=0.007, "
+                       "limit=100, edge=30, num=12, den=40, diam=25); "
+                       "coolant=NAME,t=MEAN takes the properties from the coolant "
+                       "database. --loop= alone calculates the defaults."),
+        QStringLiteral("PARAMS"));
+    parser.addOption(loopOption);
     parser.process(app);
 
     QLibrary library(QCoreApplication::applicationDirPath() + QStringLiteral("/KorvexDatabase"));
@@ -80,7 +126,9 @@ int main(int argc, char *argv[])
         database->LoadData();
 
     int result = 0;
-    if (summary) {
+    if (parser.isSet(loopOption)) {
+        result = printLoop(registry, parser.value(loopOption));
+    } else if (summary) {
         printSummary(registry);
     } else {
         CHostWindow window(registry);
