@@ -16,4 +16,5 @@
 #include "DevicesDIN/DeviceDINDatabaseTypes.h"
 
 #include "Coolants/CoolantDatabaseTypes.h"
+#include "Coolants/CoolantRedactorDialog.h"
 #include "Coolants/LoopsDialog.h"

@@ -1,7 +1,12 @@
 #include "Coolants/CoolantDatabaseTypes.h"
+#include "Coolants/CoolantRedactorDialog.h"
 #include "TestSupport.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 
 #include <cmath>
 #include <limits>
@@ -29,6 +34,63 @@ void fillInterpolationCoolants(CCoolantDatabase &db)
     db.InsertCoolant(CCoolant(QStringLiteral("empty")));
 }
 
+/// The coolant editor on a working copy, reached through its widgets by object name.
+struct CEditor
+{
+    CEditor(const std::set<CCoolant> &coolants)
+    {
+        dialog.SetData(coolants);
+        dialog.show();
+    }
+    template<class W> W *Widget(const char *name)
+    {
+        return dialog.findChild<W *>(QLatin1String(name));
+    }
+    QComboBox *List() { return Widget<QComboBox>("m_pComboBox1"); }
+    QTableWidget *Table() { return Widget<QTableWidget>("m_pDataTableWidget"); }
+    void Click(const char *button) { Widget<QPushButton>(button)->click(); }
+    QStringList Items()
+    {
+        QStringList items;
+        for (int i = 0; i < List()->count(); ++i)
+            items << List()->itemText(i);
+        return items;
+    }
+    /// Every table row, its cells joined by blanks.
+    QStringList Rows()
+    {
+        QStringList rows;
+        for (int r = 0; r < Table()->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < Table()->columnCount(); ++c)
+                cells << Table()->item(r, c)->text();
+            rows << cells.join(QLatin1Char(' '));
+        }
+        return rows;
+    }
+    /// The rows of coolant \a name in the working copy, as the table would show them.
+    QStringList Data(const QString &name)
+    {
+        QStringList rows;
+        for (const CCoolantParams &row : dialog.GetData().find(CCoolant(name))->GetCoolantParams())
+            rows << QStringLiteral("%1 %2 %3 %4")
+                        .arg(row.GetTemp())
+                        .arg(row.GetC(), 0, 'g', 10)
+                        .arg(row.GetRo(), 0, 'g', 10)
+                        .arg(row.GetViscosity(), 0, 'g', 10);
+        return rows;
+    }
+
+    CCoolantRedactorDialog dialog;
+};
+
+std::set<CCoolant> editorCoolants()
+{
+    return { CCoolant(QStringLiteral("Вода"),
+                      rows({ { 20, 4183, 998.2, 1.006 }, { 50, 4174, 988.1, 0.556 } })),
+             CCoolant(QStringLiteral("Антифриз"), rows({ { -20, 3390, 1068, 12.5 } })) };
+}
+
 } // namespace
 
 class TestCoolants : public QObject
@@ -42,6 +104,15 @@ private slots:
     void rowsAndCoolantsKeepTheFirstOfAKey();
     void tableRoundTripSortsByNameAndTemperature();
     void loadingQuirks();
+    void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
+    void editorShowsRowsWithTwoDecimals();
+    void editorCellEditRebuildsTheCoolantFromTheTable();
+    void editorAddsRowsAtZeroDegreesOnce();
+    void editorDeletesTheCurrentRow();
+    void editorRenameKeepsRowsAndPlace();
+    void editorDeletingTheLastCoolantLeavesItEmpty();
+    void editorRealInputBoxAddsACoolant();
+    void showContentSavesOnlyWhenAccepted();
 };
 
 void TestCoolants::interpolation_data()
@@ -237,6 +308,195 @@ void TestCoolants::loadingQuirks()
         QStringLiteral("DELETE FROM COOLANTS WHERE Name <> 'Alpha' OR Name IS NULL"));
     db.LoadData();
     QCOMPARE(db.GetCoolants().size(), size_t(1));
+}
+
+void TestCoolants::editorShowsRowsWithTwoDecimals()
+{
+    CEditor editor(editorCoolants());
+    QCOMPARE(editor.Items(), QStringList({ "Антифриз", "Вода" })); // set order
+    QCOMPARE(editor.Rows(), QStringList({ "-20 3390.00 1068.00 12.50" }));
+    editor.List()->setCurrentIndex(1);
+    QCOMPARE(editor.Rows(), QStringList({ "20 4183.00 998.20 1.01", "50 4174.00 988.10 0.56" }));
+    QCOMPARE(editor.Table()->horizontalHeaderItem(0)->text(), QStringLiteral("Температура, ºС"));
+    QCOMPARE(editor.Table()->horizontalHeaderItem(3)->text(),
+             QStringLiteral("Вязкость, м2/с  * 10^6 (кинематическая)"));
+}
+
+void TestCoolants::editorCellEditRebuildsTheCoolantFromTheTable()
+{
+    CEditor editor(editorCoolants());
+    editor.List()->setCurrentIndex(1);
+
+    // Any edit stores every shown text: the other values lose their third decimal.
+    editor.Table()->item(0, 1)->setText(QStringLiteral("4182"));
+    QCOMPARE(editor.Data(QStringLiteral("Вода")),
+             QStringList({ "20 4182 998.2 1.01", "50 4174 988.1 0.56" }));
+
+    // A temperature that is no whole number reads as 0.
+    editor.Table()->item(1, 0)->setText(QStringLiteral("20.5"));
+    QCOMPARE(editor.Data(QStringLiteral("Вода")),
+             QStringList({ "0 4174 988.1 0.56", "20 4182 998.2 1.01" }));
+
+    // Two rows of one temperature: the coolant keeps the first, the table shows both
+    // until the coolant is selected again.
+    editor.Table()->item(1, 0)->setText(QStringLiteral("20"));
+    QCOMPARE(editor.Data(QStringLiteral("Вода")), QStringList({ "20 4182 998.2 1.01" }));
+    QCOMPARE(editor.Table()->rowCount(), 2);
+    editor.List()->setCurrentIndex(0);
+    editor.List()->setCurrentIndex(1);
+    QCOMPARE(editor.Rows(), QStringList({ "20 4182.00 998.20 1.01" }));
+}
+
+void TestCoolants::editorAddsRowsAtZeroDegreesOnce()
+{
+    KorvexTest::CScriptedPrompts prompts;
+    CEditor editor(editorCoolants());
+    editor.List()->setCurrentIndex(1);
+    editor.Click("m_pAddToTable");
+    QCOMPARE(
+        editor.Rows(),
+        QStringList({ "0 0.00 0.00 0.00", "20 4183.00 998.20 1.01", "50 4174.00 988.10 0.56" }));
+    QCOMPARE(editor.Data(QStringLiteral("Вода")).first(), QStringLiteral("0 0 0 0"));
+
+    prompts.AnswerButton(QMessageBox::Ok);
+    editor.Click("m_pAddToTable");
+    QCOMPARE(prompts.Requests().size(), size_t(1));
+    QCOMPARE(prompts.Requests()[0].kind, KorvexCore::PromptKind::Information);
+    QCOMPARE(prompts.Requests()[0].title, QStringLiteral("Редактор базы данных"));
+    QCOMPARE(prompts.Requests()[0].text,
+             QStringLiteral("Параметр с температурой 0 уже существует!"));
+    QCOMPARE(editor.Table()->rowCount(), 3);
+
+    // Typing the real temperature over the new row frees 0 °C for the next one.
+    editor.Table()->item(0, 0)->setText(QStringLiteral("35"));
+    editor.Click("m_pAddToTable");
+    QCOMPARE(editor.Data(QStringLiteral("Вода")).size(), 4);
+    QCOMPARE(prompts.Requests().size(), size_t(1));
+}
+
+void TestCoolants::editorDeletesTheCurrentRow()
+{
+    CEditor editor(editorCoolants());
+    editor.List()->setCurrentIndex(1);
+    editor.Click("m_pDelToTable"); // no current row: nothing
+    QCOMPARE(editor.Table()->rowCount(), 2);
+
+    editor.Table()->setCurrentCell(1, 2);
+    editor.Click("m_pDelToTable"); // no confirmation asked
+    QCOMPARE(editor.Rows(), QStringList({ "20 4183.00 998.20 1.01" }));
+    QCOMPARE(editor.Data(QStringLiteral("Вода")), QStringList({ "20 4183 998.2 1.006" }));
+}
+
+void TestCoolants::editorRenameKeepsRowsAndPlace()
+{
+    KorvexTest::CScriptedPrompts prompts;
+    CEditor editor(editorCoolants());
+    prompts.AnswerText(QStringLiteral("Я-гликоль"));
+    editor.Click("m_pMod1");
+    QCOMPARE(prompts.Requests()[0].title, QStringLiteral("Изменение телоносителя"));
+    QCOMPARE(prompts.Requests()[0].initialText, QStringLiteral("Антифриз"));
+    QCOMPARE(editor.Items(), QStringList({ "Я-гликоль", "Вода" }));
+    QCOMPARE(editor.Data(QStringLiteral("Я-гликоль")), QStringList({ "-20 3390 1068 12.5" }));
+    QVERIFY(!editor.dialog.GetData().count(CCoolant(QStringLiteral("Антифриз"))));
+    QCOMPARE(editor.Rows(), QStringList({ "-20 3390.00 1068.00 12.50" }));
+
+    // Renaming onto an existing coolant is refused.
+    prompts.AnswerText(QStringLiteral("Вода"));
+    prompts.AnswerButton(QMessageBox::Ok);
+    editor.Click("m_pMod1");
+    QCOMPARE(prompts.Requests()[2].text,
+             QStringLiteral("Категория с таким именем уже существует!"));
+    QCOMPARE(editor.dialog.GetData().size(), size_t(2));
+
+    // Handed over again, the list is sorted by name.
+    const std::set<CCoolant> renamed = editor.dialog.GetData();
+    editor.dialog.SetData(renamed);
+    QCOMPARE(editor.Items(), QStringList({ "Вода", "Я-гликоль" }));
+}
+
+void TestCoolants::editorDeletingTheLastCoolantLeavesItEmpty()
+{
+    KorvexTest::CScriptedPrompts prompts;
+    CEditor editor({ CCoolant(QStringLiteral("Вода"), rows({ { 20, 4183, 998.2, 1.006 } })) });
+    prompts.AnswerButton(QMessageBox::No);
+    editor.Click("m_pDel1");
+    QCOMPARE(editor.Items(), QStringList({ "Вода" }));
+
+    prompts.AnswerButton(QMessageBox::Yes);
+    editor.Click("m_pDel1");
+    QCOMPARE(prompts.Requests()[1].text, QStringLiteral("Подтверждаете удаление категории?"));
+    QVERIFY(editor.Items().isEmpty());
+    QCOMPARE(editor.Table()->rowCount(), 0);
+    QVERIFY(editor.dialog.GetData().empty());
+
+    // With no coolant, a new row has nowhere to go.
+    prompts.AnswerButton(QMessageBox::Ok);
+    editor.Click("m_pAddToTable");
+    QCOMPARE(prompts.Requests()[2].text, QStringLiteral("Не удалось найти категорию !"));
+
+    prompts.AnswerText(QStringLiteral("Рассол"));
+    editor.Click("m_pAdd1");
+    QCOMPARE(prompts.Requests()[3].title, QStringLiteral("Добавление нового теплоносителя"));
+    QCOMPARE(editor.Items(), QStringList({ "Рассол" }));
+    editor.Click("m_pAddToTable");
+    QCOMPARE(editor.Rows(), QStringList({ "0 0.00 0.00 0.00" }));
+    QCOMPARE(prompts.Pending(), 0);
+}
+
+void TestCoolants::editorRealInputBoxAddsACoolant()
+{
+    CEditor editor(editorCoolants());
+    KorvexTest::CModalAnswer seen;
+    KorvexTest::AnswerNextModal(&seen, QMessageBox::Ok, QStringLiteral("Гликоль"));
+    editor.Click("m_pAdd1");
+    QCOMPARE(seen.title, QStringLiteral("Добавление нового теплоносителя"));
+    QCOMPARE(seen.text, QStringLiteral("Введите имя:"));
+    QCOMPARE(editor.List()->currentText(), QStringLiteral("Гликоль"));
+    QCOMPARE(editor.Table()->rowCount(), 0);
+
+    KorvexTest::AnswerNextModal(&seen, QMessageBox::Ok);
+    editor.Click("m_pAddToTable");
+    editor.Click("m_pAddToTable");
+    QCOMPARE(seen.title, QStringLiteral("Редактор базы данных"));
+    QCOMPARE(seen.text, QStringLiteral("Параметр с температурой 0 уже существует!"));
+
+    editor.Table()->setCurrentCell(0, 0);
+    KorvexTest::SaveScreenshot(&editor.dialog, QStringLiteral("coolant_editor_new"));
+    editor.List()->setCurrentIndex(editor.List()->findText(QStringLiteral("Вода")));
+    editor.dialog.resize(816, 407);
+    KorvexTest::SaveScreenshot(&editor.dialog, QStringLiteral("coolant_editor"));
+}
+
+void TestCoolants::showContentSavesOnlyWhenAccepted()
+{
+    CTempDatabase temp;
+    CCoolantDatabase db;
+    for (const CCoolant &coolant : editorCoolants())
+        db.InsertCoolant(coolant);
+    db.SaveDataToDataBase();
+
+    for (const bool accept : { false, true }) {
+        QString title;
+        KorvexTest::OnNextModal([&](QWidget *modal) {
+            title = modal->windowTitle();
+            auto *editor = qobject_cast<CCoolantRedactorDialog *>(modal);
+            QVERIFY(editor);
+            editor->findChild<QTableWidget *>(QStringLiteral("m_pDataTableWidget"))
+                ->item(0, 1)
+                ->setText(QStringLiteral("3400"));
+            editor->findChild<QPushButton *>(QLatin1String(accept ? "m_pOKBtn" : "m_pCancelBtn"))
+                ->click();
+        });
+        db.ShowContent();
+        QCOMPARE(title, QStringLiteral("Диалоговое окно редактирования базы \"Теплоносители\""));
+        const double expected = accept ? 3400 : 3390;
+        QCOMPARE(db.FindCoolant(QStringLiteral("Антифриз"))->FindCoolantParams(-20)->GetC(),
+                 expected);
+        CCoolantDatabase loaded;
+        loaded.LoadData();
+        QCOMPARE(loaded.FindCoolant(QStringLiteral("Антифриз"))->FindCoolantParams(-20)->GetC(),
+                 expected);
+    }
 }
 
 QTEST_MAIN(TestCoolants)

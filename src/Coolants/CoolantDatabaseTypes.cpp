@@ -1,6 +1,8 @@
 #include "Coolants/CoolantDatabaseTypes.h"
 
+#include "Coolants/CoolantRedactorDialog.h"
 #include "Coolants/LoopsDialog.h"
+#include "core/EditorFramework_p.h"
 #include "core/TablePersistence_p.h"
 #include "core/WidgetPlacement.h"
 
@@ -169,7 +171,8 @@ void CCoolantDatabase::SaveDataToDataBase() const
 
 void CCoolantDatabase::ShowContent()
 {
-    // The editor comes with the coolant editor dialog.
+    KorvexCore::RunEditor<CCoolantRedactorDialog>(m_name, m_coolants,
+                                                  [this]() { SaveDataToDataBase(); });
 }
 
 // ---------------------------------------------------------------------------------------

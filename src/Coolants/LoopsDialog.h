@@ -11,11 +11,11 @@
 
 class QRadioButton;
 
+namespace KorvexCoolantDatabase {
+
 namespace Ui {
 class CLoopsDialog;
 }
-
-namespace KorvexCoolantDatabase {
 
 struct TLoopDesign;
 
