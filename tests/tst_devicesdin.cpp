@@ -28,7 +28,6 @@ class TestDevicesDIN : public QObject
 private slots:
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
     void roundTripKeepsEachValueInItsColumn();
-    void loadFindsColumnsByNameAndKeepsDuplicates();
     void editorValuesReachTheirColumns();
 };
 
@@ -57,28 +56,6 @@ void TestDevicesDIN::roundTripKeepsEachValueInItsColumn()
     QCOMPARE(CTempDatabase::Column("SELECT count(*) FROM DEVICES_DIN"), QStringList { "0" });
     loaded.LoadData();
     QVERIFY(loaded.GetDeviceDINs().empty());
-}
-
-void TestDevicesDIN::loadFindsColumnsByNameAndKeepsDuplicates()
-{
-    CTempDatabase temp;
-    QCOMPARE(CTempDatabase::Exec("CREATE TABLE DEVICES_DIN (ExpenditureHot varchar, Type varchar, "
-                                 "SortID integer PRIMARY KEY, ExpenditureCold varchar, "
-                                 "Pressure varchar)"),
-             QString());
-    QCOMPARE(CTempDatabase::Exec("INSERT INTO DEVICES_DIN (ExpenditureHot, Type, ExpenditureCold, "
-                                 "Pressure) VALUES ('h1', 'A', 'c1', 'p1'), (NULL, 'A', 'c2', "
-                                 "'p2'), ('h3', 'a', 'c3', 'p3')"),
-             QString());
-    CDeviceDINDatabase db;
-    db.LoadData();
-    QCOMPARE(db.GetDeviceDINs().size(), size_t(3));
-    QCOMPARE(Shown(*db.FindDeviceDIN("A")), QStringList({ "A", "p1", "c1", "h1" }));
-    QCOMPARE(Shown(*db.FindDeviceDIN("a")), QStringList({ "a", "p3", "c3", "h3" }));
-    QVERIFY(!db.FindDeviceDIN("B"));
-    db.DeleteDeviceDIN(CDeviceDIN("A"));
-    QCOMPARE(Shown(*db.FindDeviceDIN("A")), QStringList({ "A", "p2", "c2", "" }));
-    QCOMPARE(db.GetDeviceDINs().size(), size_t(2));
 }
 
 void TestDevicesDIN::editorValuesReachTheirColumns()
