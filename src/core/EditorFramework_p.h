@@ -4,39 +4,54 @@
 // one per level of the database's hierarchy, each with add / delete / rename buttons,
 // and a table with the fields of the record selected in the last list.
 //
-// CEditorLists does the work; an editor dialog only describes its levels and its
-// table, and forwards its slots. A single-level editor over a std::vector:
+// CEditorLists does the work; an editor dialog describes its levels and its table,
+// and its slots only forward. A single-level editor over a std::vector:
 //
 // \code
-// m_lists.AddLevel(m_ui->m_pComboBox1,
-//                  CEditorLists::CategoryTexts(tr("Добавление нового типа трубы"),
-//                                              tr("Изменение типа трубы")),
-//                  VectorLevel<CPipe>([this](const QStringList &) { return &m_pipes; }));
-// m_lists.SetOneRowTable<CPipe>(
+// m_ui->setupUi(this);
+// m_lists = std::make_unique<CEditorLists>(this, m_ui->m_pDataTableWidget);
+// m_lists->AddLevel(m_ui->m_pComboBox1,
+//                   CEditorLists::CategoryTexts(tr("Добавление нового типа трубы"),
+//                                               tr("Изменение типа трубы")),
+//                   VectorLevel<CPipe>([this](const QStringList &) { return &m_pipes; }));
+// m_lists->SetOneRowTable<CPipe>(
 //         [this](const QStringList &path) { return FindNamed(m_pipes, path.at(0)); },
 //         { { &CPipe::GetDOutside, &CPipe::SetDOutside }, ... });
+// PrepareEditor(this, m_ui.get()); // window icon, and the form's signals to the slots
 //
-// void CPipeRedactorDialog::slotAddToCombo1() { m_lists.Add(1); }
-// void CPipeRedactorDialog::slotComboChanged1(int) { m_lists.ListChanged(1); }
-// void CPipeRedactorDialog::slotTableCellChanged(int, int) { m_lists.TableChanged(); }
+// void CPipeRedactorDialog::SetData(const std::vector<CPipe> &pipes)
+// {
+//     m_pipes = pipes;
+//     m_lists->Refill();
+// }
+// void CPipeRedactorDialog::slotAddToCombo1() { m_lists->Add(1); }
+// void CPipeRedactorDialog::slotComboChanged1(int) { m_lists->ListChanged(1); }
+// void CPipeRedactorDialog::slotTableCellChanged(int, int) { m_lists->TableChanged(); }
+//
+// void CPipeDatabase::ShowContent()
+// {
+//     RunEditor<CPipeRedactorDialog>(m_name, m_pipes, [this]() { SaveDataToDataBase(); });
+// }
 // \endcode
 //
-// Lower levels receive the names selected above them ("parents"), so a second level
-// of groups and members reads
-// `VectorLevel<CMember>([this](const QStringList &p) { return membersOf(p.at(0)); })`.
+// Lower levels receive the names selected above them ("parents"); a second level of
+// groups and members reads
+// VectorLevel<CMember>([this](const QStringList &p) { return MembersOf(p.at(0)); }).
+//
 // Containers that are not vectors (an ordered std::set, say) describe a level with
 // their own CLevelAccess callbacks, and a table of many rows is filled and read back
-// through SetTable() with ShowRows() / RowTexts():
+// through SetTable() with ShowRows() and RowTexts():
 //
 // \code
 // CLevelAccess coolants;
 // coolants.names = [this](const QStringList &) { ... names in set order ... };
 // coolants.contains = [this](const QStringList &, const QString &name) { ... };
-// coolants.insert = [this](const QStringList &, const QString &name) {
-// m_set.insert(CCoolant(name)); }; coolants.erase = ...; coolants.rename = ...; // erase, then
-// insert the renamed copy m_lists.SetTable([this](const QStringList &path) {
-// m_lists.ShowRows(rowsOf(path.at(0))); },
-//                  [this](const QStringList &path) { ... m_lists.RowTexts(row) ... });
+// coolants.insert = [this](const QStringList &, const QString &name) { ... };
+// coolants.erase = ...;
+// coolants.rename = ...; // erase, then insert the renamed copy
+// m_lists->SetTable(
+//         [this](const QStringList &path) { m_lists->ShowRows(RowsOf(path.at(0))); },
+//         [this](const QStringList &path) { ... m_lists->RowTexts(row) ... });
 // \endcode
 
 #include "core/NamedElements_p.h"
