@@ -3,12 +3,13 @@
 
 #include "BenchSupport.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 #include <cstdio>
 #include <map>
 
 void RegisterPipeBenchmarks();
+void RegisterCoolantBenchmarks();
 
 namespace {
 
@@ -63,8 +64,13 @@ private:
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // The coolant database owns a dialog, so the benchmarks need a widget application;
+    // no window is ever shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     RegisterPipeBenchmarks();
+    RegisterCoolantBenchmarks();
     benchmark::Initialize(&argc, argv);
     CRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -119,25 +119,24 @@ void CCoolantDatabase::LoadData()
 
     m_coolants.clear();
     // A name row opens a coolant; the property rows after it are its rows. Rows before
-    // the first name row belong to no coolant and are dropped.
-    QString currentName;
-    std::set<CCoolantParams> currentRows;
+    // the first name row belong to no coolant and are dropped with the nameless one.
+    CCoolant current;
     while (reader.Next()) {
         const QString rowName = reader.Text(name);
         if (rowName.isEmpty()) {
             const double viscosity = reader.Value(vzk).toDouble();
             const double density = reader.Value(ro).toDouble();
             const double heat = reader.Value(c).toDouble();
-            currentRows.insert(CCoolantParams(reader.Value(t).toInt(), heat, density, viscosity));
+            current.InsertCoolantParams(
+                CCoolantParams(reader.Value(t).toInt(), heat, density, viscosity));
             continue;
         }
-        if (!currentName.isEmpty())
-            m_coolants.insert(CCoolant(currentName, currentRows));
-        currentName = rowName;
-        currentRows.clear();
+        if (!current.GetName().isEmpty())
+            m_coolants.insert(std::move(current));
+        current = CCoolant(rowName);
     }
-    if (!currentName.isEmpty())
-        m_coolants.insert(CCoolant(currentName, currentRows));
+    if (!current.GetName().isEmpty())
+        m_coolants.insert(std::move(current));
 }
 
 void CCoolantDatabase::SaveDataToDataBase() const

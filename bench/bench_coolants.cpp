@@ -1,0 +1,148 @@
+#include "BenchSupport.h"
+
+#include "Coolants/CoolantDatabaseTypes.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace KorvexBench;
+using KorvexCoolantDatabase::CCoolant;
+using KorvexCoolantDatabase::CCoolantDatabase;
+using KorvexCoolantDatabase::CCoolantParams;
+
+namespace {
+
+// Every coolant is one name row and this many property rows, so a table of n rows
+// holds n / 100 coolants.
+constexpr int kRowsPerCoolant = 99;
+
+struct RawRow
+{
+    int t;
+    double c, ro, vzk;
+};
+using RawCoolants = std::map<std::string, std::map<int, RawRow>>;
+
+const char *const kCreate = "CREATE TABLE COOLANTS (SortID integer PRIMARY KEY, Name varchar, "
+                            "T varchar, C varchar, RO varchar, VZK varchar)";
+
+RawCoolants makeRawCoolants(int tableRows)
+{
+    RawCoolants coolants;
+    for (int i = 0; i < tableRows / (kRowsPerCoolant + 1); ++i) {
+        auto &rows = coolants["Теплоноситель " + std::to_string(i)];
+        for (int t = 0; t < kRowsPerCoolant; ++t)
+            rows[t] = { t, 4200 - 0.5 * t, 1000 - 0.25 * t, 1.8 - 0.0125 * t };
+    }
+    return coolants;
+}
+
+void fillLibrary(CCoolantDatabase &db, int tableRows)
+{
+    for (const auto &[name, rows] : makeRawCoolants(tableRows)) {
+        CCoolant coolant(QString::fromStdString(name));
+        for (const auto &[t, row] : rows)
+            coolant.InsertCoolantParams(CCoolantParams(row.t, row.c, row.ro, row.vzk));
+        db.InsertCoolant(coolant);
+    }
+}
+
+void rawSave(const CRawDatabase &db, const RawCoolants &coolants)
+{
+    db.Exec("BEGIN");
+    db.Exec("DROP TABLE COOLANTS");
+    db.Exec(kCreate);
+    sqlite3_stmt *nameRow = db.Prepare("INSERT INTO COOLANTS (Name) VALUES(:Name)");
+    sqlite3_stmt *paramsRow
+        = db.Prepare("INSERT INTO COOLANTS ( T, C, RO, VZK) VALUES(:T, :C, :RO, :VZK)");
+    for (const auto &[name, rows] : coolants) {
+        sqlite3_bind_text(nameRow, 1, name.data(), int(name.size()), SQLITE_STATIC);
+        sqlite3_step(nameRow);
+        sqlite3_reset(nameRow);
+        for (const auto &[t, row] : rows) {
+            sqlite3_bind_int(paramsRow, 1, row.t);
+            sqlite3_bind_double(paramsRow, 2, row.c);
+            sqlite3_bind_double(paramsRow, 3, row.ro);
+            sqlite3_bind_double(paramsRow, 4, row.vzk);
+            sqlite3_step(paramsRow);
+            sqlite3_reset(paramsRow);
+        }
+    }
+    sqlite3_finalize(nameRow);
+    sqlite3_finalize(paramsRow);
+    db.Exec("COMMIT");
+}
+
+size_t rowCount(const CCoolantDatabase &db)
+{
+    size_t rows = 0;
+    for (const CCoolant &coolant : db.GetCoolants())
+        rows += 1 + coolant.GetCoolantParams().size();
+    return rows;
+}
+
+void libraryLoad(benchmark::State &state)
+{
+    CLibraryDatabase file;
+    CCoolantDatabase db;
+    fillLibrary(db, int(state.range(0)));
+    const size_t expected = rowCount(db);
+    db.SaveDataToDataBase();
+    for (auto _ : state) {
+        db.LoadData();
+        benchmark::DoNotOptimize(db.GetCoolants().size());
+    }
+    if (rowCount(db) != expected)
+        state.SkipWithError("wrong row count");
+}
+
+void rawLoad(benchmark::State &state)
+{
+    CRawDatabase db;
+    rawSave(db, makeRawCoolants(int(state.range(0))));
+    RawCoolants coolants;
+    for (auto _ : state) {
+        coolants.clear();
+        sqlite3_stmt *select = db.Prepare("SELECT * FROM COOLANTS");
+        std::map<int, RawRow> *current = nullptr;
+        while (sqlite3_step(select) == SQLITE_ROW) {
+            const std::string name = ColumnText(select, 1);
+            if (!name.empty()) {
+                current = &coolants[name];
+            } else if (current) {
+                const RawRow row { sqlite3_column_int(select, 2), sqlite3_column_double(select, 3),
+                                   sqlite3_column_double(select, 4),
+                                   sqlite3_column_double(select, 5) };
+                current->emplace(row.t, row);
+            }
+        }
+        sqlite3_finalize(select);
+        benchmark::DoNotOptimize(coolants.size());
+    }
+}
+
+void librarySave(benchmark::State &state)
+{
+    CLibraryDatabase file;
+    CCoolantDatabase db;
+    fillLibrary(db, int(state.range(0)));
+    for (auto _ : state)
+        db.SaveDataToDataBase();
+}
+
+void rawSaveBench(benchmark::State &state)
+{
+    CRawDatabase db;
+    const RawCoolants coolants = makeRawCoolants(int(state.range(0)));
+    for (auto _ : state)
+        rawSave(db, coolants);
+}
+
+} // namespace
+
+void RegisterCoolantBenchmarks()
+{
+    RegisterPair("coolants", "load", libraryLoad, rawLoad);
+    RegisterPair("coolants", "save", librarySave, rawSaveBench);
+}
