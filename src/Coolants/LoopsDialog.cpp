@@ -84,17 +84,29 @@ void CLoopsDialog::InitDialog(const std::set<TCollector> &collectors, const int 
     } else {
         // A mode outside 1…5 leaves the zone section exactly as the last loop left it.
         const auto buttons = ZoneModeButtons();
-        void (CLoopsDialog::*const modeSlots[])()
-            = { &CLoopsDialog::slotClickedRadio1, &CLoopsDialog::slotClickedRadio2,
-                &CLoopsDialog::slotClickedRadio3, &CLoopsDialog::slotClickedRadio4,
-                &CLoopsDialog::slotClickedRadio5 };
         for (int mode = 1; mode <= 5; ++mode) {
-            if (m_loop.RadioID == mode) {
-                m_ui->groupBox_3->setVisible(true);
-                buttons[mode - 1]->setChecked(true);
-                (this->*modeSlots[mode - 1])();
+            if (m_loop.RadioID != mode)
+                continue;
+            m_ui->groupBox_3->setVisible(true);
+            buttons[size_t(mode - 1)]->setChecked(true);
+            switch (mode) {
+            case 1:
+                slotClickedRadio1();
+                break;
+            case 2:
+                slotClickedRadio2();
+                break;
+            case 3:
+                slotClickedRadio3();
+                break;
+            case 4:
+                slotClickedRadio4();
+                break;
+            default:
+                slotClickedRadio5();
                 break;
             }
+            break;
         }
     }
     slotChangeEbCollectorId(m_ui->m_pCollectorN->text());
@@ -248,7 +260,7 @@ void CLoopsDialog::slotClickedOk()
 {
     const auto buttons = ZoneModeButtons();
     for (int mode = 1; mode <= 5; ++mode) {
-        if (buttons[mode - 1]->isChecked()) {
+        if (buttons[size_t(mode - 1)]->isChecked()) {
             m_loop.RadioID = mode;
             break;
         }
