@@ -3,6 +3,7 @@
 
 #include "Pipes/PipeDatabaseTypes.h"
 #include "TestSupport.h"
+#include "core/TablePersistence_p.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -63,10 +64,72 @@ class TestPersistence : public QObject
 {
     Q_OBJECT
 private slots:
+    void readerGivesWhatQtSqlGives();
     void killedSaveKeepsPreviousContent();
     void diskFullSaveKeepsPreviousContent();
     void childWriter();
 };
+
+void TestPersistence::readerGivesWhatQtSqlGives()
+{
+    // The reader steps SQLite itself; every cell must still read as QtSql reads it,
+    // whatever SQLite stored (text in a varchar column, or a number, blob or NULL).
+    CTempDatabase temp;
+    QCOMPARE(CTempDatabase::Exec("CREATE TABLE T (SortID integer PRIMARY KEY, V varchar, W)"),
+             QString());
+    const QStringList cells = {
+        "'  Вода 20 °C '",
+        "''",
+        "NULL",
+        "42",
+        "-7",
+        "4183.5",
+        "0.1234567",
+        "1e300",
+        "x'00ff41'",
+        "'20.5'",
+        "'4183.50'",
+        "' 12 '",
+        "'1,5'",
+        "'2147483648'",
+        "'-2147483649'",
+        "'1e400'",
+        "'nan'",
+        "'abc'",
+        "'9223372036854775808'",
+    };
+    for (const QString &cell : cells)
+        QCOMPARE(
+            CTempDatabase::Exec(QStringLiteral("INSERT INTO T (V, W) VALUES (%1, %1)").arg(cell)),
+            QString());
+
+    QSqlQuery qt;
+    qt.setForwardOnly(true);
+    QVERIFY_SQL(qt, exec("SELECT * FROM T"));
+    KorvexCore::CTableReader reader(QStringLiteral("T"));
+    QCOMPARE(reader.Column("v"), 1); // names compare without regard to case
+    QCOMPARE(reader.Column("W"), 2);
+    QCOMPARE(reader.Column("missing"), -1);
+    int rows = 0;
+    while (qt.next()) {
+        QVERIFY(reader.Next());
+        for (int column : { 1, 2 }) {
+            const QVariant expected = qt.value(column);
+            const QString what
+                = cells[rows] + QStringLiteral(" in column ") + QString::number(column);
+            QVERIFY2(reader.Value(column).metaType() == expected.metaType(), qPrintable(what));
+            QVERIFY2(reader.Value(column).isNull() == expected.isNull(), qPrintable(what));
+            QVERIFY2(reader.Text(column) == expected.toString(), qPrintable(what));
+            QVERIFY2(reader.Int(column) == expected.toInt(), qPrintable(what));
+            const double a = reader.Double(column), b = expected.toDouble();
+            QVERIFY2(a == b || (qIsNaN(a) && qIsNaN(b)), qPrintable(what));
+        }
+        ++rows;
+    }
+    QVERIFY(!reader.Next());
+    QCOMPARE(rows, int(cells.size()));
+    QVERIFY(reader.Text(-1).isEmpty());
+}
 
 void TestPersistence::childWriter()
 {
@@ -77,8 +140,8 @@ void TestPersistence::childWriter()
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
     db.setDatabaseName(path);
     QVERIFY(db.open());
-    const std::vector<CPipe> pipes = makePipes(QStringLiteral("new"),
-                                               qEnvironmentVariableIntValue("KORVEX_WRITER_ROWS"));
+    const std::vector<CPipe> pipes
+        = makePipes(QStringLiteral("new"), qEnvironmentVariableIntValue("KORVEX_WRITER_ROWS"));
     std::fputs("saving\n", stdout);
     std::fflush(stdout);
     save(pipes);

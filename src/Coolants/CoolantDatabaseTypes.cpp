@@ -124,11 +124,10 @@ void CCoolantDatabase::LoadData()
     while (reader.Next()) {
         const QString rowName = reader.Text(name);
         if (rowName.isEmpty()) {
-            const double viscosity = reader.Value(vzk).toDouble();
-            const double density = reader.Value(ro).toDouble();
-            const double heat = reader.Value(c).toDouble();
-            current.InsertCoolantParams(
-                CCoolantParams(reader.Value(t).toInt(), heat, density, viscosity));
+            const double viscosity = reader.Double(vzk);
+            const double density = reader.Double(ro);
+            const double heat = reader.Double(c);
+            current.InsertCoolantParams(CCoolantParams(reader.Int(t), heat, density, viscosity));
             continue;
         }
         if (!current.GetName().isEmpty())

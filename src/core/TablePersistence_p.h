@@ -4,10 +4,13 @@
 // database goes through these two classes; none talks to QSqlQuery for its own
 // table directly.
 
+#include <QByteArrayView>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QString>
 #include <QVariant>
+
+struct sqlite3_stmt;
 
 namespace KorvexCore {
 
@@ -23,23 +26,39 @@ void DebugLine(const char *text, const char *sourceName, int line);
 
 /// Reads "SELECT * FROM <table>" forward only on the default connection.
 /// A missing table simply yields no rows.
+///
+/// On an SQLite connection the rows are stepped through SQLite directly: QtSql's
+/// cached result would build a QVariant for every cell of every row first, which
+/// costs more than reading the table itself. Cells come out exactly as QtSql gives
+/// them (text as QString, whole numbers as qint64, reals as double, blobs as
+/// QByteArray, NULL as a null QString), so conversions behave the same either way.
 class CTableReader
 {
 public:
     explicit CTableReader(const QString &tableName);
+    ~CTableReader();
 
-    /// Position of the column \a name in the result, -1 when it is missing.
+    CTableReader(const CTableReader &) = delete;
+    CTableReader &operator=(const CTableReader &) = delete;
+
+    /// Position of the column \a name in the result (compared without regard to
+    /// case, first match), -1 when it is missing.
     int Column(const QString &name) const { return m_record.indexOf(name); }
-    bool Next() { return m_query.next(); }
+    bool Next();
     /// The cell as text; NULL and missing columns read as an empty string.
-    QString Text(int column) const
-    {
-        return column < 0 ? QString() : m_query.value(column).toString();
-    }
-    QVariant Value(int column) const { return column < 0 ? QVariant() : m_query.value(column); }
+    QString Text(int column) const;
+    /// The cell as QtSql types it; a missing column gives an invalid QVariant.
+    QVariant Value(int column) const;
+    /// Value(column).toDouble() and Value(column).toInt(), without building the
+    /// QVariant for cells that hold a plain number as text.
+    double Double(int column) const;
+    int Int(int column) const;
 
 private:
-    QSqlQuery m_query;
+    QByteArrayView TextBytes(int column) const;
+
+    sqlite3_stmt *m_statement = nullptr; // direct path
+    QSqlQuery m_query; // any other driver
     QSqlRecord m_record;
 };
 
