@@ -74,7 +74,8 @@ int main(int argc, char *argv[])
     bool headless = false;
     for (int i = 1; i < argc; ++i) {
         summary = summary || qstrcmp(argv[i], "--summary") == 0;
-        headless = headless || qstrncmp(argv[i], "--loop", 6) == 0;
+        headless = headless || qstrncmp(argv[i], "--loop", 6) == 0
+            || qstrncmp(argv[i], "--screenshot", 12) == 0;
     }
     // Without a display the summary is all there is to show.
     if (!hasDisplay() && !headless)
@@ -101,6 +102,11 @@ int main(int argc, char *argv[])
                        "database. --loop= alone calculates the defaults."),
         QStringLiteral("PARAMS"));
     parser.addOption(loopOption);
+    const QCommandLineOption screenshotOption(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Render the main window into FILE (PNG) and exit; needs no display."),
+        QStringLiteral("FILE"));
+    parser.addOption(screenshotOption);
     parser.process(app);
 
     QLibrary library(QCoreApplication::applicationDirPath() + QStringLiteral("/KorvexDatabase"));
@@ -133,7 +139,10 @@ int main(int argc, char *argv[])
     } else {
         CHostWindow window(registry);
         window.show();
-        result = app.exec();
+        if (parser.isSet(screenshotOption))
+            result = window.grab().save(parser.value(screenshotOption)) ? 0 : 1;
+        else
+            result = app.exec();
     }
     manager->Release();
     return result;
