@@ -102,14 +102,6 @@ void CScriptedPrompts::AnswerButton(QMessageBox::StandardButton button)
     m_answers.push_back(answer);
 }
 
-void CScriptedPrompts::AnswerFile(const QString &path)
-{
-    KorvexCore::CPromptAnswer answer;
-    answer.accepted = !path.isEmpty();
-    answer.text = path;
-    m_answers.push_back(answer);
-}
-
 QStringList CScriptedPrompts::Texts() const
 {
     QStringList texts;

@@ -48,13 +48,10 @@ public:
 
     void AnswerText(const QString &text, bool accepted = true);
     void AnswerButton(QMessageBox::StandardButton button);
-    void AnswerFile(const QString &path);
 
     const std::vector<KorvexCore::CPromptRequest> &Requests() const { return m_requests; }
     /// The texts of the recorded requests, one per prompt.
     QStringList Texts() const;
-    void Clear() { m_requests.clear(); }
-    int Pending() const { return int(m_answers.size()); }
 
 private:
     std::vector<KorvexCore::CPromptRequest> m_requests;
