@@ -84,6 +84,19 @@ private:
     std::set<CCoolantParams> m_rows;
 };
 
+/// The eight design values of the calculator, in the order the host passes them.
+struct TLoopDesign
+{
+    double HeatFluxMain = 0.0; ///< W per metre of main-zone pipe and supply sections
+    double PipeInnerDiameter = 0.0; ///< mm
+    double PipeRoughness = 0.0; ///< equivalent roughness, mm
+    double LoopLengthLimit = 0.0; ///< m
+    double HeatFluxEdge = 0.0; ///< W per metre of edge-zone pipe
+    double SplitNumerator = 0.0;
+    double SplitDenominator = 0.0;
+    double Value8 = 0.0; ///< the host's; not used here
+};
+
 /// One floor-heating loop as the host keeps it: its inputs, the zone mode and the
 /// results of the last calculation.
 struct KORVEXDATABASE_EXPORT TLoop

@@ -52,14 +52,8 @@ void CLoopsDialog::InitDialog(const std::set<TCollector> &collectors, const int 
     m_loop = loop;
     m_coolant = coolant;
     m_deltaT = deltaT;
-    m_heatFluxMain = heatFluxMain;
-    m_pipeInnerDiameter = pipeInnerDiameter;
-    m_pipeRoughness = pipeRoughness;
-    m_loopLengthLimit = loopLengthLimit;
-    m_heatFluxEdge = heatFluxEdge;
-    m_splitNumerator = splitNumerator;
-    m_splitDenominator = splitDenominator;
-    m_value8 = value8;
+    m_design = { heatFluxMain, pipeInnerDiameter, pipeRoughness,    loopLengthLimit,
+                 heatFluxEdge, splitNumerator,    splitDenominator, value8 };
     m_collectors = collectors;
 
     BlockSignalWidgets(true);
@@ -129,20 +123,6 @@ void CLoopsDialog::BlockSignalWidgets(bool block) const
     }
 }
 
-TLoopDesign CLoopsDialog::Design() const
-{
-    TLoopDesign design;
-    design.HeatFluxMain = m_heatFluxMain;
-    design.PipeInnerDiameter = m_pipeInnerDiameter;
-    design.PipeRoughness = m_pipeRoughness;
-    design.LoopLengthLimit = m_loopLengthLimit;
-    design.HeatFluxEdge = m_heatFluxEdge;
-    design.SplitNumerator = m_splitNumerator;
-    design.SplitDenominator = m_splitDenominator;
-    design.Value8 = m_value8;
-    return design;
-}
-
 std::array<QRadioButton *, 5> CLoopsDialog::ZoneModeButtons() const
 {
     return { m_ui->m_pRadioButton1, m_ui->m_pRadioButton2, m_ui->m_pRadioButton3,
@@ -168,7 +148,7 @@ void CLoopsDialog::ShowZoneLengths()
 void CLoopsDialog::slotClickedRadio1()
 {
     SetZoneButtonsEnabled(false, false);
-    m_loop.PipeLengthR = ProportionalEdgeLength(m_loop.LoopLength, Design());
+    m_loop.PipeLengthR = ProportionalEdgeLength(m_loop.LoopLength, m_design);
     m_loop.PipeLengthM = m_loop.LoopLength - m_loop.PipeLengthR;
     ShowZoneLengths();
     slotClickedCalculate();
@@ -212,7 +192,7 @@ void CLoopsDialog::slotChangeEbLoopLength(const QString &text)
 {
     // Too long a loop takes no part in the split; the calculation still uses its length.
     m_loop.LoopLength = text.toDouble();
-    if (m_loop.LoopLength > m_loopLengthLimit)
+    if (m_loop.LoopLength > m_design.LoopLengthLimit)
         m_loop.LoopLength = 0;
     if (m_ui->m_pRadioButton2->isChecked())
         slotClickedRadio2();
@@ -247,7 +227,7 @@ void CLoopsDialog::slotClickedCalculate()
     m_loop.PipeLengthM = m_ui->m_pPipeLengthMZ->text().toDouble();
     m_loop.PipeLengthR = m_ui->m_pPipeLengthRZ->text().toDouble();
 
-    CalculateLoop(m_loop, m_deltaT, m_coolant, Design());
+    CalculateLoop(m_loop, m_deltaT, m_coolant, m_design);
 
     m_ui->m_pLoopLenghtSumm->setText(number(m_loop.LoopLengthSumm));
     m_ui->m_pLoopHeatPressure->setText(number(m_loop.LoopHeatLoad));

@@ -17,8 +17,6 @@ namespace Ui {
 class CLoopsDialog;
 }
 
-struct TLoopDesign;
-
 /// The loops-and-collectors calculator: the user edits one loop of a floor-heating
 /// circuit and sees its length, heat load, flow, velocity and pressure loss at once.
 /// Owned by CCoolantDatabase and reused for every loop.
@@ -56,7 +54,6 @@ public slots:
 private:
     void ShowZoneLengths();
     void SetZoneButtonsEnabled(bool zoneButtons, bool lengthEdits);
-    TLoopDesign Design() const;
     /// The five zone-mode buttons; button i stands for RadioID i + 1.
     std::array<QRadioButton *, 5> ZoneModeButtons() const;
 
@@ -65,15 +62,7 @@ private:
     CCoolantParams m_coolant;
     TLoop m_loop;
     int m_deltaT = 0;
-    // The eight design values, in the order InitDialog takes them.
-    double m_heatFluxMain = 0.0;
-    double m_pipeInnerDiameter = 0.0;
-    double m_pipeRoughness = 0.0;
-    double m_loopLengthLimit = 0.0;
-    double m_heatFluxEdge = 0.0;
-    double m_splitNumerator = 0.0;
-    double m_splitDenominator = 0.0;
-    double m_value8 = 0.0;
+    TLoopDesign m_design; // the eight values, in the order InitDialog takes them
 };
 
 } // namespace KorvexCoolantDatabase
