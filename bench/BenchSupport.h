@@ -59,4 +59,55 @@ void RegisterPair(const std::string &table, const std::string &operation,
                   const std::function<void(benchmark::State &)> &library,
                   const std::function<void(benchmark::State &)> &raw);
 
+/// One table measured both ways. The library side: \c fill gives a database n table
+/// rows, \c count tells how many table rows a database holds. The raw side: \c make
+/// builds n rows, \c save rewrites the table from them, \c load reads the whole table.
+template<class Database, class RawRows> struct TTableBench
+{
+    std::string table;
+    std::function<void(Database &, int)> fill;
+    std::function<size_t(const Database &)> count;
+    std::function<RawRows(int)> make;
+    std::function<void(const CRawDatabase &, const RawRows &)> save;
+    std::function<void(const CRawDatabase &)> load;
+};
+
+/// Registers "<table>/load/..." and "<table>/save/..." pairs for \a bench.
+template<class Database, class RawRows>
+void RegisterTable(const TTableBench<Database, RawRows> &bench)
+{
+    const auto libraryLoad = [bench](benchmark::State &state) {
+        CLibraryDatabase file;
+        Database db;
+        bench.fill(db, int(state.range(0)));
+        const size_t expected = bench.count(db);
+        db.SaveDataToDataBase();
+        for (auto _ : state)
+            db.LoadData();
+        if (bench.count(db) != expected)
+            state.SkipWithError("wrong row count");
+    };
+    const auto rawLoad = [bench](benchmark::State &state) {
+        CRawDatabase db;
+        bench.save(db, bench.make(int(state.range(0))));
+        for (auto _ : state)
+            bench.load(db);
+    };
+    const auto librarySave = [bench](benchmark::State &state) {
+        CLibraryDatabase file;
+        Database db;
+        bench.fill(db, int(state.range(0)));
+        for (auto _ : state)
+            db.SaveDataToDataBase();
+    };
+    const auto rawSave = [bench](benchmark::State &state) {
+        CRawDatabase db;
+        const RawRows rows = bench.make(int(state.range(0)));
+        for (auto _ : state)
+            bench.save(db, rows);
+    };
+    RegisterPair(bench.table, "load", libraryLoad, rawLoad);
+    RegisterPair(bench.table, "save", librarySave, rawSave);
+}
+
 } // namespace KorvexBench

@@ -82,67 +82,29 @@ size_t rowCount(const CCoolantDatabase &db)
     return rows;
 }
 
-void libraryLoad(benchmark::State &state)
+void rawLoad(const CRawDatabase &db)
 {
-    CLibraryDatabase file;
-    CCoolantDatabase db;
-    fillLibrary(db, int(state.range(0)));
-    const size_t expected = rowCount(db);
-    db.SaveDataToDataBase();
-    for (auto _ : state) {
-        db.LoadData();
-        benchmark::DoNotOptimize(db.GetCoolants().size());
-    }
-    if (rowCount(db) != expected)
-        state.SkipWithError("wrong row count");
-}
-
-void rawLoad(benchmark::State &state)
-{
-    CRawDatabase db;
-    rawSave(db, makeRawCoolants(int(state.range(0))));
     RawCoolants coolants;
-    for (auto _ : state) {
-        coolants.clear();
-        sqlite3_stmt *select = db.Prepare("SELECT * FROM COOLANTS");
-        std::map<int, RawRow> *current = nullptr;
-        while (sqlite3_step(select) == SQLITE_ROW) {
-            const std::string name = ColumnText(select, 1);
-            if (!name.empty()) {
-                current = &coolants[name];
-            } else if (current) {
-                const RawRow row { sqlite3_column_int(select, 2), sqlite3_column_double(select, 3),
-                                   sqlite3_column_double(select, 4),
-                                   sqlite3_column_double(select, 5) };
-                current->emplace(row.t, row);
-            }
+    sqlite3_stmt *select = db.Prepare("SELECT * FROM COOLANTS");
+    std::map<int, RawRow> *current = nullptr;
+    while (sqlite3_step(select) == SQLITE_ROW) {
+        const std::string name = ColumnText(select, 1);
+        if (!name.empty()) {
+            current = &coolants[name];
+        } else if (current) {
+            const RawRow row { sqlite3_column_int(select, 2), sqlite3_column_double(select, 3),
+                               sqlite3_column_double(select, 4), sqlite3_column_double(select, 5) };
+            current->emplace(row.t, row);
         }
-        sqlite3_finalize(select);
-        benchmark::DoNotOptimize(coolants.size());
     }
-}
-
-void librarySave(benchmark::State &state)
-{
-    CLibraryDatabase file;
-    CCoolantDatabase db;
-    fillLibrary(db, int(state.range(0)));
-    for (auto _ : state)
-        db.SaveDataToDataBase();
-}
-
-void rawSaveBench(benchmark::State &state)
-{
-    CRawDatabase db;
-    const RawCoolants coolants = makeRawCoolants(int(state.range(0)));
-    for (auto _ : state)
-        rawSave(db, coolants);
+    sqlite3_finalize(select);
+    benchmark::DoNotOptimize(coolants.size());
 }
 
 } // namespace
 
 void RegisterCoolantBenchmarks()
 {
-    RegisterPair("coolants", "load", libraryLoad, rawLoad);
-    RegisterPair("coolants", "save", librarySave, rawSaveBench);
+    RegisterTable<CCoolantDatabase, RawCoolants>(
+        { "coolants", fillLibrary, rowCount, makeRawCoolants, rawSave, rawLoad });
 }

@@ -61,58 +61,23 @@ void rawSave(const CRawDatabase &db, const std::vector<RawPipe> &pipes)
     db.Exec("COMMIT");
 }
 
-void libraryLoad(benchmark::State &state)
+void rawLoad(const CRawDatabase &db)
 {
-    CLibraryDatabase file;
-    CPipeDatabase db;
-    fillLibrary(db, int(state.range(0)));
-    db.SaveDataToDataBase();
-    for (auto _ : state) {
-        db.LoadData();
-        benchmark::DoNotOptimize(db.GetPipes().data());
-    }
-    if (db.GetPipes().size() != size_t(state.range(0)))
-        state.SkipWithError("wrong row count");
-}
-
-void rawLoad(benchmark::State &state)
-{
-    CRawDatabase db;
-    rawSave(db, makeRawPipes(int(state.range(0))));
     std::vector<RawPipe> pipes;
-    for (auto _ : state) {
-        pipes.clear();
-        sqlite3_stmt *select = db.Prepare("SELECT * FROM PIPES");
-        while (sqlite3_step(select) == SQLITE_ROW) {
-            pipes.push_back({ ColumnText(select, 1), ColumnText(select, 2), ColumnText(select, 3),
-                              ColumnText(select, 4), ColumnText(select, 5) });
-        }
-        sqlite3_finalize(select);
-        benchmark::DoNotOptimize(pipes.data());
+    sqlite3_stmt *select = db.Prepare("SELECT * FROM PIPES");
+    while (sqlite3_step(select) == SQLITE_ROW) {
+        pipes.push_back({ ColumnText(select, 1), ColumnText(select, 2), ColumnText(select, 3),
+                          ColumnText(select, 4), ColumnText(select, 5) });
     }
-}
-
-void librarySave(benchmark::State &state)
-{
-    CLibraryDatabase file;
-    CPipeDatabase db;
-    fillLibrary(db, int(state.range(0)));
-    for (auto _ : state)
-        db.SaveDataToDataBase();
-}
-
-void rawSaveBench(benchmark::State &state)
-{
-    CRawDatabase db;
-    const std::vector<RawPipe> pipes = makeRawPipes(int(state.range(0)));
-    for (auto _ : state)
-        rawSave(db, pipes);
+    sqlite3_finalize(select);
+    benchmark::DoNotOptimize(pipes.data());
 }
 
 } // namespace
 
 void RegisterPipeBenchmarks()
 {
-    RegisterPair("pipes", "load", libraryLoad, rawLoad);
-    RegisterPair("pipes", "save", librarySave, rawSaveBench);
+    RegisterTable<CPipeDatabase, std::vector<RawPipe>>(
+        { "pipes", fillLibrary, [](const CPipeDatabase &db) { return db.GetPipes().size(); },
+          makeRawPipes, rawSave, rawLoad });
 }
