@@ -3,6 +3,7 @@
 #include "Coolants/CoolantRedactorDialog.h"
 #include "Coolants/LoopsDialog.h"
 #include "core/EditorFramework_p.h"
+#include "core/NamedElements_p.h"
 #include "core/TablePersistence_p.h"
 #include "core/WidgetPlacement.h"
 
@@ -51,9 +52,7 @@ const int &CCoolant::GetMaxTemp() const
 
 CCoolantParams *CCoolant::FindCoolantParams(const int &T)
 {
-    const auto it = m_rows.find(CCoolantParams(T, 0, 0, 0));
-    // Set elements are const only to protect the key; the host may change the values.
-    return it == m_rows.end() ? nullptr : const_cast<CCoolantParams *>(&*it);
+    return KorvexCore::FindInSet(m_rows, CCoolantParams(T, 0, 0, 0));
 }
 
 const CCoolantParams *CCoolant::FindCoolantParams(const int &T) const
@@ -89,8 +88,7 @@ CCoolantDatabase::~CCoolantDatabase()
 
 CCoolant *CCoolantDatabase::FindCoolant(const QString &name)
 {
-    const auto it = m_coolants.find(CCoolant(name));
-    return it == m_coolants.end() ? nullptr : const_cast<CCoolant *>(&*it);
+    return KorvexCore::FindInSet(m_coolants, CCoolant(name));
 }
 
 const CCoolant *CCoolantDatabase::FindCoolant(const QString &name) const

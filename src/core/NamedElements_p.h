@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <set>
 #include <vector>
 
 namespace KorvexCore {
@@ -34,6 +35,14 @@ template<class T> void DeleteNamed(std::vector<T> &elements, const QString &name
                            [&name](const T &e) { return e.GetName() == name; });
     if (it != elements.end())
         elements.erase(it);
+}
+
+/// The element of an ordered set equal to \a key, or null. Set elements are const only
+/// to protect their key; the fields outside it may be changed through the pointer.
+template<class T> T *FindInSet(std::set<T> &elements, const T &key)
+{
+    const auto it = elements.find(key);
+    return it == elements.end() ? nullptr : const_cast<T *>(&*it);
 }
 
 } // namespace KorvexCore
