@@ -106,7 +106,8 @@ void TestPersistence::readerGivesWhatQtSqlGives()
     QSqlQuery qt;
     qt.setForwardOnly(true);
     QVERIFY_SQL(qt, exec("SELECT * FROM T"));
-    KorvexCore::CTableReader reader(QStringLiteral("T"));
+    CPipeDatabase owner;
+    KorvexCore::CTableReader reader(owner, QStringLiteral("T"));
     QCOMPARE(reader.Column("v"), 1); // names compare without regard to case
     QCOMPARE(reader.Column("W"), 2);
     QCOMPARE(reader.Column("missing"), -1);

@@ -1,22 +1,46 @@
 #include "Coolants/CoolantDatabaseTypes.h"
 
-#include "Coolants/CoolantRedactorDialog.h"
-#include "Coolants/LoopsDialog.h"
-#include "core/EditorFramework_p.h"
+#include "Coolants/CoolantTable_p.h"
 #include "core/NamedElements_p.h"
-#include "core/TablePersistence_p.h"
-#include "core/WidgetPlacement.h"
 
-#include <QApplication>
-#include <QDomElement>
+#include <QCoreApplication>
 
 #include <climits>
 #include <cmath>
 
 namespace KorvexCoolantDatabase {
 
-using KorvexCore::CTableReader;
-using KorvexCore::CTableWriter;
+const KorvexCore::CColumns<CCoolant> &CoolantNameColumns()
+{
+    static const KorvexCore::CColumns<CCoolant> columns = {
+        { "Name", &CCoolant::GetName, &CCoolant::SetName },
+    };
+    return columns;
+}
+
+const KorvexCore::CColumns<CCoolantParams> &CoolantParamsColumns()
+{
+    static const KorvexCore::CColumns<CCoolantParams> columns = {
+        { "T", &CCoolantParams::GetTemp, &CCoolantParams::SetTemp },
+        { "C", &CCoolantParams::GetC, &CCoolantParams::SetC },
+        { "RO", &CCoolantParams::GetRo, &CCoolantParams::SetRo },
+        { "VZK", &CCoolantParams::GetViscosity, &CCoolantParams::SetViscosity },
+    };
+    return columns;
+}
+
+const KorvexCore::CTableDescription &CoolantTable()
+{
+    static const KorvexCore::CTableDescription table = {
+        "CREATE TABLE %1 (SortID integer PRIMARY KEY, Name varchar, T varchar, C varchar, "
+        "RO varchar, VZK varchar)",
+        { "INSERT INTO %1 (Name) VALUES(:Name)",
+          "INSERT INTO %1 ( T, C, RO, VZK) VALUES(:T, :C, :RO, :VZK)" },
+        KorvexCore::ColumnNames(CoolantNameColumns())
+            + KorvexCore::ColumnNames(CoolantParamsColumns()),
+    };
+    return table;
+}
 
 // ---------------------------------------------------------------------------------------
 // CCoolantParams, CCoolant
@@ -73,19 +97,6 @@ void CCoolant::DeleteCoolantParams(const CCoolantParams &row)
 // ---------------------------------------------------------------------------------------
 // CCoolantDatabase
 
-CCoolantDatabase::CCoolantDatabase()
-    : m_tableName(QApplication::tr("COOLANTS"))
-    , m_name(QApplication::tr("Теплоносители"))
-    , m_loopsDialog(new CLoopsDialog(nullptr))
-{
-    KorvexCore::CenterOnScreen(m_loopsDialog, nullptr);
-}
-
-CCoolantDatabase::~CCoolantDatabase()
-{
-    delete m_loopsDialog;
-}
-
 CCoolant *CCoolantDatabase::FindCoolant(const QString &name)
 {
     return KorvexCore::FindInSet(m_coolants, CCoolant(name));
@@ -108,12 +119,9 @@ void CCoolantDatabase::DeleteCoolant(const CCoolant &coolant)
 
 void CCoolantDatabase::LoadData()
 {
-    CTableReader reader(m_tableName);
-    const int name = reader.Column(QStringLiteral("Name"));
-    const int t = reader.Column(QStringLiteral("T"));
-    const int c = reader.Column(QStringLiteral("C"));
-    const int ro = reader.Column(QStringLiteral("RO"));
-    const int vzk = reader.Column(QStringLiteral("VZK"));
+    KorvexCore::CTableReader reader(*this, m_tableName);
+    const int name = KorvexCore::ColumnPositions(reader, CoolantNameColumns()).front();
+    const std::vector<int> params = KorvexCore::ColumnPositions(reader, CoolantParamsColumns());
 
     m_coolants.clear();
     // A name row opens a coolant; the property rows after it are its rows. Rows before
@@ -122,10 +130,9 @@ void CCoolantDatabase::LoadData()
     while (reader.Next()) {
         const QString rowName = reader.Text(name);
         if (rowName.isEmpty()) {
-            const double viscosity = reader.Double(vzk);
-            const double density = reader.Double(ro);
-            const double heat = reader.Double(c);
-            current.InsertCoolantParams(CCoolantParams(reader.Int(t), heat, density, viscosity));
+            CCoolantParams row;
+            KorvexCore::ReadRow(row, reader, CoolantParamsColumns(), params);
+            current.InsertCoolantParams(row);
             continue;
         }
         if (!current.GetName().isEmpty())
@@ -138,37 +145,22 @@ void CCoolantDatabase::LoadData()
 
 void CCoolantDatabase::SaveDataToDataBase() const
 {
-    CTableWriter writer(m_tableName,
-                        "CREATE TABLE %1 (SortID integer PRIMARY KEY, Name varchar, T varchar, "
-                        "C varchar, RO varchar, VZK varchar)");
-    QSqlQuery nameRow = writer.Prepare("INSERT INTO %1 (Name) VALUES(:Name)");
-    QSqlQuery paramsRow
-        = writer.Prepare("INSERT INTO %1 ( T, C, RO, VZK) VALUES(:T, :C, :RO, :VZK)");
+    KorvexCore::CSaveTransaction save(*this);
+    KorvexCore::CTableRewrite table(save, m_tableName, CoolantTable().create);
+    QSqlQuery nameRow = table.Prepare(CoolantTable().inserts[0]);
+    QSqlQuery paramsRow = table.Prepare(CoolantTable().inserts[1]);
     for (const CCoolant &coolant : m_coolants) {
-        nameRow.bindValue(QStringLiteral(":Name"), coolant.GetName(), QSql::In);
-        if (!writer.Insert(nameRow))
-            break;
-        bool failed = false;
-        for (const CCoolantParams &row : coolant.GetCoolantParams()) {
-            paramsRow.bindValue(QStringLiteral(":T"), row.GetTemp(), QSql::In);
-            paramsRow.bindValue(QStringLiteral(":C"), row.GetC(), QSql::In);
-            paramsRow.bindValue(QStringLiteral(":RO"), row.GetRo(), QSql::In);
-            paramsRow.bindValue(QStringLiteral(":VZK"), row.GetViscosity(), QSql::In);
-            if (!writer.Insert(paramsRow)) {
-                failed = true;
-                break;
-            }
+        KorvexCore::BindRow(nameRow, CoolantNameColumns(), coolant);
+        bool written = table.Insert(nameRow);
+        for (auto row = coolant.GetCoolantParams().begin();
+             written && row != coolant.GetCoolantParams().end(); ++row) {
+            KorvexCore::BindRow(paramsRow, CoolantParamsColumns(), *row);
+            written = table.Insert(paramsRow);
         }
-        if (failed)
+        if (!written)
             break;
     }
-    writer.Finish();
-}
-
-void CCoolantDatabase::ShowContent()
-{
-    KorvexCore::RunEditor<CCoolantRedactorDialog>(m_name, m_coolants,
-                                                  [this]() { SaveDataToDataBase(); });
+    save.Finish();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -215,96 +207,6 @@ CCoolantParams CCoolantDatabase::DefineCoolantParams(const double &T, const QStr
         int(T), GetPointOrdinate(x1, lower->GetC(), x2, upper->GetC(), T),
         GetPointOrdinate(x1, lower->GetRo(), x2, upper->GetRo(), T),
         GetPointOrdinate(x1, lower->GetViscosity(), x2, upper->GetViscosity(), T));
-}
-
-// ---------------------------------------------------------------------------------------
-// Loops calculator
-
-bool CCoolantDatabase::ShowUserDialog(const std::set<TCollector> &collectors, const int &deltaT,
-                                      const CCoolantParams &coolant, const TLoop &loop,
-                                      const double &heatFluxMain, const double &pipeInnerDiameter,
-                                      const double &pipeRoughness, const double &loopLengthLimit,
-                                      const double &heatFluxEdge, const double &splitNumerator,
-                                      const double &splitDenominator, const double &value8) const
-{
-    if (!m_loopsDialog)
-        return false;
-    m_loopsDialog->InitDialog(collectors, deltaT, coolant, loop, heatFluxMain, pipeInnerDiameter,
-                              pipeRoughness, loopLengthLimit, heatFluxEdge, splitNumerator,
-                              splitDenominator, value8);
-    return m_loopsDialog->exec() == QDialog::Accepted;
-}
-
-const TLoop &CCoolantDatabase::ReCalculate(
-    const std::set<TCollector> &collectors, const int &deltaT, const CCoolantParams &coolant,
-    const TLoop &loop, const double &heatFluxMain, const double &pipeInnerDiameter,
-    const double &pipeRoughness, const double &loopLengthLimit, const double &heatFluxEdge,
-    const double &splitNumerator, const double &splitDenominator, const double &value8) const
-{
-    if (!m_loopsDialog)
-        return loop;
-    m_loopsDialog->InitDialog(collectors, deltaT, coolant, loop, heatFluxMain, pipeInnerDiameter,
-                              pipeRoughness, loopLengthLimit, heatFluxEdge, splitNumerator,
-                              splitDenominator, value8);
-    m_loopsDialog->Calculate();
-    return m_loopsDialog->GetLoop();
-}
-
-const TLoop &CCoolantDatabase::GetUserDialogParams() const
-{
-    static const TLoop defaultLoop;
-    return m_loopsDialog ? m_loopsDialog->GetLoop() : defaultLoop;
-}
-
-// ---------------------------------------------------------------------------------------
-// XML
-
-void SaveData(QDomElement &element, const TLoop &loop)
-{
-    element.setAttribute(QStringLiteral("Expenditure"), loop.Expenditure);
-    element.setAttribute(QStringLiteral("LoopHeatLoad"), loop.LoopHeatLoad);
-    element.setAttribute(QStringLiteral("LoopLength"), loop.LoopLength);
-    element.setAttribute(QStringLiteral("LoopLengthSumm"), loop.LoopLengthSumm);
-    element.setAttribute(QStringLiteral("LoopPressureLoss"), loop.LoopPressureLoss);
-    element.setAttribute(QStringLiteral("PipeLengthM"), loop.PipeLengthM);
-    element.setAttribute(QStringLiteral("PipeLengthR"), loop.PipeLengthR);
-    element.setAttribute(QStringLiteral("SectionsLeadingLength"), loop.SectionsLeadingLength);
-    element.setAttribute(QStringLiteral("Velocity"), loop.Velocity);
-    element.setAttribute(QStringLiteral("LoopId"), qulonglong(loop.LoopId));
-    element.setAttribute(QStringLiteral("IdCollector"), qulonglong(loop.IdCollector));
-    element.setAttribute(QStringLiteral("NumJoints"), qlonglong(loop.NumJoints));
-    element.setAttribute(QStringLiteral("NumKalatchs"), qlonglong(loop.NumKalatchs));
-    element.setAttribute(QStringLiteral("NumPipeBends"), qlonglong(loop.NumPipeBends));
-    element.setAttribute(QStringLiteral("DiamCollector"), loop.DiamCollector);
-    element.setAttribute(QStringLiteral("OpenProcent"), loop.OpenProcent);
-    element.setAttribute(QStringLiteral("RadioID"), loop.RadioID);
-}
-
-void LoadData(const QDomElement &element, TLoop &loop)
-{
-    const auto number = [&element](const char *name) {
-        return element.attribute(QLatin1String(name)).toDouble();
-    };
-    const auto whole = [&element](const char *name) {
-        return element.attribute(QLatin1String(name)).toInt(nullptr, 10);
-    };
-    loop.Expenditure = number("Expenditure");
-    loop.LoopHeatLoad = number("LoopHeatLoad");
-    loop.LoopLength = number("LoopLength");
-    loop.LoopLengthSumm = number("LoopLengthSumm");
-    loop.LoopPressureLoss = number("LoopPressureLoss");
-    loop.PipeLengthM = number("PipeLengthM");
-    loop.PipeLengthR = number("PipeLengthR");
-    loop.SectionsLeadingLength = number("SectionsLeadingLength");
-    loop.Velocity = number("Velocity");
-    loop.LoopId = unsigned(whole("LoopId"));
-    loop.IdCollector = unsigned(whole("IdCollector"));
-    loop.NumJoints = whole("NumJoints");
-    loop.NumKalatchs = whole("NumKalatchs");
-    loop.NumPipeBends = whole("NumPipeBends");
-    loop.DiamCollector = number("DiamCollector");
-    loop.OpenProcent = number("OpenProcent");
-    loop.RadioID = double(whole("RadioID"));
 }
 
 } // namespace KorvexCoolantDatabase

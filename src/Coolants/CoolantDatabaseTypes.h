@@ -1,7 +1,7 @@
 #pragma once
 
 #include "KorvexDatabase_export.h"
-#include "core/KorvexInterfaces.h"
+#include "core/TableDatabase.h"
 
 #include <QString>
 
@@ -150,7 +150,7 @@ struct KORVEXDATABASE_EXPORT TCollector
 ///                                                 0.007, 100, 30, 12, 40, 0);
 /// }
 /// \endcode
-class KORVEXDATABASE_EXPORT CCoolantDatabase : public KorvexInterfaces::IKorvexCommonDatabase
+class KORVEXDATABASE_EXPORT CCoolantDatabase : public KorvexCore::CTableDatabase
 {
 public:
     CCoolantDatabase();
@@ -160,8 +160,6 @@ public:
     CCoolantDatabase &operator=(const CCoolantDatabase &) = delete;
 
     void LoadData() override;
-    int GetType() const override { return 14; }
-    const QString &GetName() const override { return m_name; }
     void ShowContent() override;
 
     const std::set<CCoolant> &GetCoolants() const { return m_coolants; }
@@ -173,7 +171,7 @@ public:
     void InsertCoolant(const CCoolant &coolant);
     void DeleteCoolant(const CCoolant &coolant);
 
-    /// Rewrites the whole table from the set.
+    /// Rewrites the whole table from the set; GetLastError() tells how it went.
     void SaveDataToDataBase() const;
 
     /// Properties of coolant \a name at \a T °C, interpolated between the nearest rows
@@ -205,7 +203,6 @@ public:
 
 private:
     QString m_tableName;
-    QString m_name;
     CLoopsDialog *m_loopsDialog = nullptr;
     std::set<CCoolant> m_coolants;
 };

@@ -177,4 +177,10 @@ void CCoolantRedactorDialog::slotTableCellChanged(int, int)
     m_lists->TableChanged();
 }
 
+void CCoolantDatabase::ShowContent()
+{
+    KorvexCore::RunEditor<CCoolantRedactorDialog>(*this, m_coolants,
+                                                  [this]() { SaveDataToDataBase(); });
+}
+
 } // namespace KorvexCoolantDatabase

@@ -2,6 +2,7 @@
 
 #include "Coolants/LoopCalculation_p.h"
 #include "core/Prompts.h"
+#include "core/WidgetPlacement.h"
 #include "ui_LoopsDialog.h"
 
 #include <QSignalBlocker>
@@ -252,6 +253,61 @@ void CLoopsDialog::slotClickedOk()
         return;
     }
     accept();
+}
+
+// ---------------------------------------------------------------------------------------
+// The coolant database owns the dialog for its whole life.
+
+CCoolantDatabase::CCoolantDatabase()
+    : CTableDatabase(14, QCoreApplication::translate("QApplication", "Теплоносители"))
+    , m_tableName(QCoreApplication::translate("QApplication", "COOLANTS"))
+    , m_loopsDialog(new CLoopsDialog(nullptr))
+{
+    KorvexCore::CenterOnScreen(m_loopsDialog, nullptr);
+}
+
+CCoolantDatabase::~CCoolantDatabase()
+{
+    delete m_loopsDialog;
+}
+
+// ---------------------------------------------------------------------------------------
+// Loops calculator
+
+bool CCoolantDatabase::ShowUserDialog(const std::set<TCollector> &collectors, const int &deltaT,
+                                      const CCoolantParams &coolant, const TLoop &loop,
+                                      const double &heatFluxMain, const double &pipeInnerDiameter,
+                                      const double &pipeRoughness, const double &loopLengthLimit,
+                                      const double &heatFluxEdge, const double &splitNumerator,
+                                      const double &splitDenominator, const double &value8) const
+{
+    if (!m_loopsDialog)
+        return false;
+    m_loopsDialog->InitDialog(collectors, deltaT, coolant, loop, heatFluxMain, pipeInnerDiameter,
+                              pipeRoughness, loopLengthLimit, heatFluxEdge, splitNumerator,
+                              splitDenominator, value8);
+    return m_loopsDialog->exec() == QDialog::Accepted;
+}
+
+const TLoop &CCoolantDatabase::ReCalculate(
+    const std::set<TCollector> &collectors, const int &deltaT, const CCoolantParams &coolant,
+    const TLoop &loop, const double &heatFluxMain, const double &pipeInnerDiameter,
+    const double &pipeRoughness, const double &loopLengthLimit, const double &heatFluxEdge,
+    const double &splitNumerator, const double &splitDenominator, const double &value8) const
+{
+    if (!m_loopsDialog)
+        return loop;
+    m_loopsDialog->InitDialog(collectors, deltaT, coolant, loop, heatFluxMain, pipeInnerDiameter,
+                              pipeRoughness, loopLengthLimit, heatFluxEdge, splitNumerator,
+                              splitDenominator, value8);
+    m_loopsDialog->Calculate();
+    return m_loopsDialog->GetLoop();
+}
+
+const TLoop &CCoolantDatabase::GetUserDialogParams() const
+{
+    static const TLoop defaultLoop;
+    return m_loopsDialog ? m_loopsDialog->GetLoop() : defaultLoop;
 }
 
 } // namespace KorvexCoolantDatabase

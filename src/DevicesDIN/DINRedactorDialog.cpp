@@ -1,5 +1,6 @@
 #include "DevicesDIN/DINRedactorDialog.h"
 
+#include "DevicesDIN/DeviceDINTable_p.h"
 #include "core/EditorFramework_p.h"
 #include "ui_DINRedactorDialog.h"
 
@@ -19,9 +20,9 @@ CDINRedactorDialog::CDINRedactorDialog(QWidget *parent)
         KorvexCore::VectorLevel<CDeviceDIN>([this](const QStringList &) { return &m_devices; }));
     m_lists->SetOneRowTable<CDeviceDIN>(
         [this](const QStringList &path) { return KorvexCore::FindNamed(m_devices, path.at(0)); },
-        { { &CDeviceDIN::GetPressure, &CDeviceDIN::SetPressure },
-          { &CDeviceDIN::GetExpenditureCold, &CDeviceDIN::SetExpenditureCold },
-          { &CDeviceDIN::GetExpenditureHot, &CDeviceDIN::SetExpenditureHot } });
+        // The editor's own order: pressure first, then the two flows.
+        KorvexCore::EditorTextColumns(
+            DeviceDINColumns(), { PressureColumn, ExpenditureColdColumn, ExpenditureHotColumn }));
     KorvexCore::PrepareEditor(this, m_ui.get());
 }
 
@@ -61,6 +62,11 @@ void CDINRedactorDialog::slotComboChanged1(int)
 void CDINRedactorDialog::slotTableCellChanged(int, int)
 {
     m_lists->TableChanged();
+}
+
+void CDeviceDINDatabase::ShowContent()
+{
+    KorvexCore::RunEditor<CDINRedactorDialog>(*this, m_devices, [this]() { SaveDataToDataBase(); });
 }
 
 } // namespace KorvexDeviceDINDatabase

@@ -1,16 +1,34 @@
 #include "DevicesDIN/DeviceDINDatabaseTypes.h"
 
-#include "DevicesDIN/DINRedactorDialog.h"
-#include "core/EditorFramework_p.h"
+#include "DevicesDIN/DeviceDINTable_p.h"
 #include "core/NamedElements_p.h"
-#include "core/TablePersistence_p.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 
 namespace KorvexDeviceDINDatabase {
 
-using KorvexCore::CTableReader;
-using KorvexCore::CTableWriter;
+const KorvexCore::CColumns<CDeviceDIN> &DeviceDINColumns()
+{
+    static const KorvexCore::CColumns<CDeviceDIN> columns = {
+        { "Type", &CDeviceDIN::GetName, &CDeviceDIN::SetName },
+        { "Pressure", &CDeviceDIN::GetPressure, &CDeviceDIN::SetPressure },
+        { "ExpenditureCold", &CDeviceDIN::GetExpenditureCold, &CDeviceDIN::SetExpenditureCold },
+        { "ExpenditureHot", &CDeviceDIN::GetExpenditureHot, &CDeviceDIN::SetExpenditureHot },
+    };
+    return columns;
+}
+
+const KorvexCore::CTableDescription &DeviceDINTable()
+{
+    static const KorvexCore::CTableDescription table = {
+        "CREATE TABLE %1 (SortID integer PRIMARY KEY, Type varchar, Pressure varchar, "
+        "ExpenditureCold varchar, ExpenditureHot varchar)",
+        { "INSERT INTO %1 (Type, Pressure, ExpenditureCold, ExpenditureHot) "
+          "VALUES(:Type, :Pressure, :ExpenditureCold, :ExpenditureHot)" },
+        KorvexCore::ColumnNames(DeviceDINColumns()),
+    };
+    return table;
+}
 
 CDeviceDIN::CDeviceDIN(const QString &name, const QString &expenditureCold,
                        const QString &expenditureHot, const QString &pressure)
@@ -21,8 +39,8 @@ CDeviceDIN::CDeviceDIN(const QString &name, const QString &expenditureCold,
 { }
 
 CDeviceDINDatabase::CDeviceDINDatabase()
-    : m_tableName(QApplication::tr("DEVICES_DIN"))
-    , m_name(QApplication::tr("Приборы_по_DIN"))
+    : CTableDatabase(17, QCoreApplication::translate("QApplication", "Приборы_по_DIN"))
+    , m_tableName(QCoreApplication::translate("QApplication", "DEVICES_DIN"))
 { }
 
 CDeviceDINDatabase::~CDeviceDINDatabase() = default;
@@ -49,42 +67,12 @@ void CDeviceDINDatabase::DeleteDeviceDIN(const CDeviceDIN &device)
 
 void CDeviceDINDatabase::LoadData()
 {
-    CTableReader reader(m_tableName);
-    const int type = reader.Column(QStringLiteral("Type"));
-    const int pressure = reader.Column(QStringLiteral("Pressure"));
-    const int cold = reader.Column(QStringLiteral("ExpenditureCold"));
-    const int hot = reader.Column(QStringLiteral("ExpenditureHot"));
-
-    m_devices.clear();
-    while (reader.Next()) {
-        m_devices.emplace_back(reader.Text(type), reader.Text(cold), reader.Text(hot),
-                               reader.Text(pressure));
-    }
+    KorvexCore::LoadFlatTable(*this, m_tableName, DeviceDINColumns(), m_devices);
 }
 
 void CDeviceDINDatabase::SaveDataToDataBase() const
 {
-    CTableWriter writer(m_tableName,
-                        "CREATE TABLE %1 (SortID integer PRIMARY KEY, Type varchar, "
-                        "Pressure varchar, ExpenditureCold varchar, ExpenditureHot varchar)");
-    QSqlQuery insert
-        = writer.Prepare("INSERT INTO %1 (Type, Pressure, ExpenditureCold, ExpenditureHot) "
-                         "VALUES(:Type, :Pressure, :ExpenditureCold, :ExpenditureHot)");
-    for (const CDeviceDIN &device : m_devices) {
-        insert.bindValue(QStringLiteral(":Type"), device.GetName(), QSql::In);
-        insert.bindValue(QStringLiteral(":Pressure"), device.GetPressure(), QSql::In);
-        insert.bindValue(QStringLiteral(":ExpenditureCold"), device.GetExpenditureCold(), QSql::In);
-        insert.bindValue(QStringLiteral(":ExpenditureHot"), device.GetExpenditureHot(), QSql::In);
-        if (!writer.Insert(insert))
-            break;
-    }
-    writer.Finish();
-}
-
-void CDeviceDINDatabase::ShowContent()
-{
-    KorvexCore::RunEditor<CDINRedactorDialog>(m_name, m_devices,
-                                              [this]() { SaveDataToDataBase(); });
+    KorvexCore::SaveFlatTable(*this, m_tableName, DeviceDINTable(), DeviceDINColumns(), m_devices);
 }
 
 } // namespace KorvexDeviceDINDatabase

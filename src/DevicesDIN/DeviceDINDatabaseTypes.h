@@ -1,7 +1,7 @@
 #pragma once
 
 #include "KorvexDatabase_export.h"
-#include "core/KorvexInterfaces.h"
+#include "core/TableDatabase.h"
 
 #include <QString>
 
@@ -42,15 +42,13 @@ private:
 };
 
 /// The devices of table "DEVICES_DIN", in table order.
-class KORVEXDATABASE_EXPORT CDeviceDINDatabase : public KorvexInterfaces::IKorvexCommonDatabase
+class KORVEXDATABASE_EXPORT CDeviceDINDatabase : public KorvexCore::CTableDatabase
 {
 public:
     CDeviceDINDatabase();
     ~CDeviceDINDatabase() override;
 
     void LoadData() override;
-    int GetType() const override { return 17; }
-    const QString &GetName() const override { return m_name; }
     void ShowContent() override;
 
     const std::vector<CDeviceDIN> &GetDeviceDINs() const { return m_devices; }
@@ -59,12 +57,11 @@ public:
     void InsertDeviceDIN(const CDeviceDIN &device);
     void DeleteDeviceDIN(const CDeviceDIN &device);
 
-    /// Rewrites the whole table from the list.
+    /// Rewrites the whole table from the list; GetLastError() tells how it went.
     void SaveDataToDataBase() const;
 
 private:
     QString m_tableName;
-    QString m_name;
     std::vector<CDeviceDIN> m_devices;
 };
 

@@ -1,16 +1,35 @@
 #include "Pipes/PipeDatabaseTypes.h"
 
-#include "Pipes/PipeRedactorDialog.h"
-#include "core/EditorFramework_p.h"
+#include "Pipes/PipeTable_p.h"
 #include "core/NamedElements_p.h"
-#include "core/TablePersistence_p.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 
 namespace KorvexPipeDatabase {
 
-using KorvexCore::CTableReader;
-using KorvexCore::CTableWriter;
+const KorvexCore::CColumns<CPipe> &PipeColumns()
+{
+    static const KorvexCore::CColumns<CPipe> columns = {
+        { "PipeType", &CPipe::GetName, &CPipe::SetName },
+        { "D_outside", &CPipe::GetDOutside, &CPipe::SetDOutside },
+        { "d_inside", &CPipe::GetDInside, &CPipe::SetDInside },
+        { "Roughness", &CPipe::GetRoughness, &CPipe::SetRoughness },
+        { "Lamda", &CPipe::GetLamda, &CPipe::SetLamda },
+    };
+    return columns;
+}
+
+const KorvexCore::CTableDescription &PipeTable()
+{
+    static const KorvexCore::CTableDescription table = {
+        "CREATE TABLE %1 (SortID integer PRIMARY KEY, PipeType varchar, D_outside varchar, "
+        "d_inside varchar, Roughness varchar, Lamda varchar)",
+        { "INSERT INTO %1 (PipeType, D_outside, d_inside, Roughness, Lamda) "
+          "VALUES(:PipeType, :D_outside, :d_inside, :Roughness, :Lamda)" },
+        KorvexCore::ColumnNames(PipeColumns()),
+    };
+    return table;
+}
 
 CPipe::CPipe(const QString &name, const QString &dOutside, const QString &dInside,
              const QString &roughness, const QString &lamda)
@@ -22,8 +41,8 @@ CPipe::CPipe(const QString &name, const QString &dOutside, const QString &dInsid
 { }
 
 CPipeDatabase::CPipeDatabase()
-    : m_tableName(QApplication::tr("PIPES"))
-    , m_name(QApplication::tr("Трубы"))
+    : CTableDatabase(11, QCoreApplication::translate("QApplication", "Трубы"))
+    , m_tableName(QCoreApplication::translate("QApplication", "PIPES"))
 { }
 
 CPipeDatabase::~CPipeDatabase() = default;
@@ -50,43 +69,12 @@ void CPipeDatabase::DeletePipe(const CPipe &pipe)
 
 void CPipeDatabase::LoadData()
 {
-    CTableReader reader(m_tableName);
-    const int type = reader.Column(QStringLiteral("PipeType"));
-    const int dOutside = reader.Column(QStringLiteral("D_outside"));
-    const int dInside = reader.Column(QStringLiteral("d_inside"));
-    const int roughness = reader.Column(QStringLiteral("Roughness"));
-    const int lamda = reader.Column(QStringLiteral("Lamda"));
-
-    m_pipes.clear();
-    while (reader.Next()) {
-        m_pipes.emplace_back(reader.Text(type), reader.Text(dOutside), reader.Text(dInside),
-                             reader.Text(roughness), reader.Text(lamda));
-    }
+    KorvexCore::LoadFlatTable(*this, m_tableName, PipeColumns(), m_pipes);
 }
 
 void CPipeDatabase::SaveDataToDataBase() const
 {
-    CTableWriter writer(m_tableName,
-                        "CREATE TABLE %1 (SortID integer PRIMARY KEY, PipeType varchar, "
-                        "D_outside varchar, d_inside varchar, Roughness varchar, Lamda varchar)");
-    QSqlQuery insert
-        = writer.Prepare("INSERT INTO %1 (PipeType, D_outside, d_inside, Roughness, Lamda) "
-                         "VALUES(:PipeType, :D_outside, :d_inside, :Roughness, :Lamda)");
-    for (const CPipe &pipe : m_pipes) {
-        insert.bindValue(QStringLiteral(":PipeType"), pipe.GetName(), QSql::In);
-        insert.bindValue(QStringLiteral(":D_outside"), pipe.GetDOutside(), QSql::In);
-        insert.bindValue(QStringLiteral(":d_inside"), pipe.GetDInside(), QSql::In);
-        insert.bindValue(QStringLiteral(":Roughness"), pipe.GetRoughness(), QSql::In);
-        insert.bindValue(QStringLiteral(":Lamda"), pipe.GetLamda(), QSql::In);
-        if (!writer.Insert(insert))
-            break;
-    }
-    writer.Finish();
-}
-
-void CPipeDatabase::ShowContent()
-{
-    KorvexCore::RunEditor<CPipeRedactorDialog>(m_name, m_pipes, [this]() { SaveDataToDataBase(); });
+    KorvexCore::SaveFlatTable(*this, m_tableName, PipeTable(), PipeColumns(), m_pipes);
 }
 
 } // namespace KorvexPipeDatabase

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "KorvexDatabase_export.h"
-#include "core/KorvexInterfaces.h"
+#include "core/TableDatabase.h"
 
 #include <QString>
 
@@ -44,15 +44,13 @@ private:
 };
 
 /// The pipe types of table "PIPES", in table order.
-class KORVEXDATABASE_EXPORT CPipeDatabase : public KorvexInterfaces::IKorvexCommonDatabase
+class KORVEXDATABASE_EXPORT CPipeDatabase : public KorvexCore::CTableDatabase
 {
 public:
     CPipeDatabase();
     ~CPipeDatabase() override;
 
     void LoadData() override;
-    int GetType() const override { return 11; }
-    const QString &GetName() const override { return m_name; }
     void ShowContent() override;
 
     const std::vector<CPipe> &GetPipes() const { return m_pipes; }
@@ -61,12 +59,11 @@ public:
     void InsertPipe(const CPipe &pipe);
     void DeletePipe(const CPipe &pipe);
 
-    /// Rewrites the whole table from the list.
+    /// Rewrites the whole table from the list; GetLastError() tells how it went.
     void SaveDataToDataBase() const;
 
 private:
     QString m_tableName;
-    QString m_name;
     std::vector<CPipe> m_pipes;
 };
 

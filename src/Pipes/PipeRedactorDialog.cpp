@@ -1,5 +1,6 @@
 #include "Pipes/PipeRedactorDialog.h"
 
+#include "Pipes/PipeTable_p.h"
 #include "core/EditorFramework_p.h"
 #include "ui_PipeRedactorDialog.h"
 
@@ -19,10 +20,8 @@ CPipeRedactorDialog::CPipeRedactorDialog(QWidget *parent)
         KorvexCore::VectorLevel<CPipe>([this](const QStringList &) { return &m_pipes; }));
     m_lists->SetOneRowTable<CPipe>(
         [this](const QStringList &path) { return KorvexCore::FindNamed(m_pipes, path.at(0)); },
-        { { &CPipe::GetDOutside, &CPipe::SetDOutside },
-          { &CPipe::GetDInside, &CPipe::SetDInside },
-          { &CPipe::GetRoughness, &CPipe::SetRoughness },
-          { &CPipe::GetLamda, &CPipe::SetLamda } });
+        KorvexCore::EditorTextColumns(
+            PipeColumns(), { DOutsideColumn, DInsideColumn, RoughnessColumn, LamdaColumn }));
     KorvexCore::PrepareEditor(this, m_ui.get());
 }
 
@@ -62,6 +61,11 @@ void CPipeRedactorDialog::slotComboChanged1(int)
 void CPipeRedactorDialog::slotTableCellChanged(int, int)
 {
     m_lists->TableChanged();
+}
+
+void CPipeDatabase::ShowContent()
+{
+    KorvexCore::RunEditor<CPipeRedactorDialog>(*this, m_pipes, [this]() { SaveDataToDataBase(); });
 }
 
 } // namespace KorvexPipeDatabase

@@ -55,6 +55,7 @@
 // \endcode
 
 #include "core/NamedElements_p.h"
+#include "core/TablePersistence_p.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -280,19 +281,43 @@ template<class Dialog, class Form> void PrepareEditor(Dialog *dialog, Form *form
                      &Dialog::slotTableCellChanged);
 }
 
+/// The text columns of \a columns at \a positions, in the order given: the one-row table
+/// of an editor that shows fields as they are stored.
+template<class T>
+std::vector<CTextColumn<T>> EditorTextColumns(const CColumns<T> &columns,
+                                              std::initializer_list<int> positions)
+{
+    std::vector<CTextColumn<T>> shown;
+    for (const int position : positions) {
+        const CColumn<T> &column = columns.at(size_t(position));
+        shown.push_back({ column.GetText(), column.SetText() });
+    }
+    return shown;
+}
+
+/// Tells the user, when a table of \a database could not be read whole, that its
+/// editor is not opened (its save would be refused); returns whether it told.
+bool RefuseEditingUnreadDatabase(const CTableDatabase &database);
+/// Tells the user when the last save of \a database failed; the edits stay in memory.
+void ReportFailedSave(const CTableDatabase &database);
+
 /// What ShowContent does with its editor: run it modally, without parent, on a copy
 /// of \a data, titled with the display name in double quotes; only when the user
-/// accepts does the edited copy replace \a data and \a save run.
+/// accepts does the edited copy replace \a data and \a save run. A failed save is
+/// reported, and a database whose tables could not be read is not edited at all.
 template<class Editor, class Container, class Save>
-void RunEditor(const QString &displayName, Container &data, Save save)
+void RunEditor(const CTableDatabase &database, Container &data, Save save)
 {
+    if (RefuseEditingUnreadDatabase(database))
+        return;
     auto *editor = new Editor;
     editor->SetData(data);
     editor->setWindowTitle(
-        editor->windowTitle().arg(QLatin1Char('"') + displayName + QLatin1Char('"')));
+        editor->windowTitle().arg(QLatin1Char('"') + database.GetName() + QLatin1Char('"')));
     if (editor->exec() == QDialog::Accepted) {
         data = editor->GetData();
         save();
+        ReportFailedSave(database);
     }
     delete editor;
 }

@@ -1,7 +1,9 @@
 #include "core/TablePersistence_p.h"
 
-#include <QApplication>
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDebug>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -10,6 +12,8 @@
 #include <sqlite3.h>
 
 namespace KorvexCore {
+
+Q_LOGGING_CATEGORY(lcKorvexSql, "korvex.sql")
 
 namespace {
 bool driverHasTransactions()
@@ -37,6 +41,37 @@ sqlite3 *SqliteHandle()
         return nullptr;
     return *static_cast<sqlite3 *const *>(handle.data());
 }
+
+bool isMissingTable(const QString &message)
+{
+    return message.contains(QLatin1String("no such table"), Qt::CaseInsensitive);
+}
+
+/// The column names of \a table on disk; empty when there is no such table. False when
+/// the schema could not be read.
+bool columnsOnDisk(const QString &table, QStringList *columns, QString *error)
+{
+    QSqlQuery query = DefaultConnectionQuery();
+    if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(table))) {
+        *error = query.lastError().text();
+        return false;
+    }
+    while (query.next())
+        *columns << query.value(1).toString();
+    return true;
+}
+
+bool sameColumns(QStringList a, QStringList b)
+{
+    // SQLite's column names compare without regard to case, and loading finds columns
+    // by name, so neither case nor order loses anything.
+    for (QStringList *list : { &a, &b }) {
+        for (QString &name : *list)
+            name = name.toLower();
+        list->sort();
+    }
+    return a == b;
+}
 } // namespace
 
 QSqlQuery DefaultConnectionQuery()
@@ -46,7 +81,7 @@ QSqlQuery DefaultConnectionQuery()
 
 QString TableSql(const char *source, const QString &tableName)
 {
-    return QApplication::tr(source).arg(tableName);
+    return QCoreApplication::translate("QApplication", source).arg(tableName);
 }
 
 void DebugLine(const char *text, const char *sourceName, int line)
@@ -54,14 +89,63 @@ void DebugLine(const char *text, const char *sourceName, int line)
     qDebug() << text << sourceName << line;
 }
 
-CTableReader::CTableReader(const QString &tableName)
-    : m_query(DefaultConnectionQuery())
+QStringList ColumnsOfCreate(const QString &createSql)
 {
+    const qsizetype open = createSql.indexOf(QLatin1Char('('));
+    const qsizetype close = createSql.lastIndexOf(QLatin1Char(')'));
+    QStringList names;
+    if (open < 0 || close < open)
+        return names;
+    int depth = 0;
+    QString definition;
+    const auto take = [&names, &definition]() {
+        const QString name = definition.trimmed().section(QLatin1Char(' '), 0, 0);
+        if (!name.isEmpty())
+            names << name;
+        definition.clear();
+    };
+    for (const QChar c : createSql.mid(open + 1, close - open - 1)) {
+        if (c == QLatin1Char('('))
+            ++depth;
+        else if (c == QLatin1Char(')'))
+            --depth;
+        if (c == QLatin1Char(',') && depth == 0)
+            take();
+        else
+            definition += c;
+    }
+    take();
+    return names;
+}
+
+QStringList PlaceholdersOf(const QString &insertSql)
+{
+    static const QRegularExpression placeholder(QStringLiteral(":(\\w+)"));
+    QStringList names;
+    for (const QRegularExpressionMatch &match : placeholder.globalMatch(insertSql))
+        names << match.captured(1);
+    return names;
+}
+
+// ---------------------------------------------------------------------------------------
+// CTableReader
+
+CTableReader::CTableReader(CTableDatabase &database, const QString &tableName)
+    : m_database(database)
+    , m_tableName(tableName)
+    , m_query(DefaultConnectionQuery())
+{
+    m_database.m_unreadTables.erase(tableName);
+    m_database.m_lastError = m_database.GetLoadError();
+
     // Another connection may have re-created the table with other columns; reading the
     // schema first makes SQLite refresh it before the SELECT below is prepared.
     {
         QSqlQuery refresh = DefaultConnectionQuery();
-        refresh.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        if (!refresh.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+            Fail(refresh.lastError().text());
+            return;
+        }
     }
     const QString sql = TableSql("SELECT * FROM %1", tableName);
     if (sqlite3 *connection = SqliteHandle()) {
@@ -71,7 +155,12 @@ CTableReader::CTableReader(const QString &tableName)
             != SQLITE_OK) {
             sqlite3_finalize(m_statement);
             m_statement = nullptr;
-            return; // no such table: no rows
+            const QString message = QString::fromUtf8(sqlite3_errmsg(connection));
+            if (isMissingTable(message))
+                m_done = true; // no rows, and nothing is wrong
+            else
+                Fail(message);
+            return;
         }
         const int columns = sqlite3_column_count(m_statement);
         for (int i = 0; i < columns; ++i)
@@ -79,7 +168,13 @@ CTableReader::CTableReader(const QString &tableName)
         return;
     }
     m_query.setForwardOnly(true);
-    m_query.exec(sql);
+    if (!m_query.exec(sql)) {
+        if (isMissingTable(m_query.lastError().text()))
+            m_done = true;
+        else
+            Fail(m_query.lastError().text());
+        return;
+    }
     m_record = m_query.record();
 }
 
@@ -88,11 +183,35 @@ CTableReader::~CTableReader()
     sqlite3_finalize(m_statement);
 }
 
+void CTableReader::Fail(const QString &text)
+{
+    m_done = true;
+    const CDatabaseError error(CDatabaseError::LoadError, m_tableName, text);
+    qCWarning(lcKorvexSql) << "Loading" << m_tableName
+                           << "failed; saving it is refused until a load succeeds:" << text;
+    m_database.m_unreadTables[m_tableName] = error;
+    m_database.m_lastError = error;
+}
+
 bool CTableReader::Next()
 {
-    if (m_statement)
-        return sqlite3_step(m_statement) == SQLITE_ROW;
-    return m_query.next();
+    if (m_done)
+        return false;
+    if (m_statement) {
+        const int result = sqlite3_step(m_statement);
+        if (result == SQLITE_ROW)
+            return true;
+        m_done = true;
+        if (result != SQLITE_DONE)
+            Fail(QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement))));
+        return false;
+    }
+    if (m_query.next())
+        return true;
+    m_done = true;
+    if (m_query.lastError().isValid())
+        Fail(m_query.lastError().text());
+    return false;
 }
 
 QString CTableReader::Text(int column) const
@@ -164,64 +283,61 @@ QVariant CTableReader::Value(int column) const
     }
 }
 
-CTableWriter::CTableWriter(const QString &tableName, const char *createSource)
-    : m_tableName(tableName)
-{
-    if (driverHasTransactions())
-        m_inTransaction = defaultDatabase().transaction();
+// ---------------------------------------------------------------------------------------
+// CSaveTransaction
 
-    QSqlQuery query = DefaultConnectionQuery();
-    query.exec(TableSql("DROP TABLE %1", tableName)); // fails harmlessly when there is no table
-    if (!query.exec(TableSql(createSource, tableName)))
-        Abort(query.lastError().text());
+CSaveTransaction::CSaveTransaction(const CTableDatabase &database)
+    : m_database(database)
+{
+    m_database.m_lastError = CDatabaseError();
+    if (driverHasTransactions()) {
+        QSqlDatabase db = defaultDatabase();
+        m_inTransaction = db.transaction();
+        // Without the transaction a failure part way would leave a half-written table.
+        if (!m_inTransaction)
+            Fail(CDatabaseError::SaveError, QString(), db.lastError().text());
+    }
 }
 
-CTableWriter::~CTableWriter()
+CSaveTransaction::~CSaveTransaction()
 {
     Finish();
 }
 
-QSqlQuery CTableWriter::Prepare(const char *insertSource) const
-{
-    QSqlQuery query = DefaultConnectionQuery();
-    query.prepare(TableSql(insertSource, m_tableName));
-    return query;
-}
-
-bool CTableWriter::Insert(QSqlQuery &query, RowFailure onFailure)
+void CSaveTransaction::Fail(CDatabaseError::ErrorKind kind, const QString &table,
+                            const QString &text)
 {
     if (m_failed)
-        return false;
-    if (query.exec())
-        return true;
-    if (onFailure == RowFailure::Stop || !TransactionStillOpen()) {
-        Abort(query.lastError().text());
-        return false;
-    }
-    qDebug() << query.lastError();
-    return true;
+        return;
+    m_failed = true;
+    qCWarning(lcKorvexSql) << "Saving" << m_database.GetName() << table
+                           << "stopped, the previous content is kept:" << text;
+    m_database.m_lastError = CDatabaseError(kind, table, text);
 }
 
-void CTableWriter::Finish()
+bool CSaveTransaction::Finish()
 {
     if (m_finished)
-        return;
+        return !m_failed;
     m_finished = true;
     if (m_failed) {
-        if (TransactionStillOpen())
+        if (StillOpen())
             defaultDatabase().rollback();
-        return;
+        return false;
     }
     if (m_inTransaction && driverHasTransactions()) {
         QSqlDatabase db = defaultDatabase();
         if (!db.commit()) {
-            qDebug() << "Saving" << m_tableName << "failed at commit:" << db.lastError().text();
+            const QString text = db.lastError().text();
             db.rollback();
+            Fail(CDatabaseError::SaveError, QString(), text);
+            return false;
         }
     }
+    return true;
 }
 
-bool CTableWriter::TransactionStillOpen() const
+bool CSaveTransaction::StillOpen() const
 {
     if (!m_inTransaction)
         return false;
@@ -230,10 +346,84 @@ bool CTableWriter::TransactionStillOpen() const
     return true;
 }
 
-void CTableWriter::Abort(const QString &reason)
+// ---------------------------------------------------------------------------------------
+// CTableRewrite
+
+CTableRewrite::CTableRewrite(CSaveTransaction &save, const QString &tableName,
+                             const char *createSource, Emptying emptying)
+    : m_save(save)
+    , m_tableName(tableName)
 {
-    qDebug() << "Saving" << m_tableName << "stopped, the previous content is kept:" << reason;
-    m_failed = true;
+    if (m_save.Failed())
+        return;
+    const auto &unread = m_save.Database().m_unreadTables;
+    const auto it = unread.find(tableName);
+    if (it != unread.end()) {
+        m_save.Fail(CDatabaseError::SaveRefused, tableName,
+                    QStringLiteral("not saved, because the last load could not read the table: ")
+                        + it->second.GetText());
+        return;
+    }
+    Empty(createSource, emptying);
+}
+
+void CTableRewrite::Empty(const char *createSource, Emptying emptying)
+{
+    QStringList onDisk;
+    QString error;
+    if (!columnsOnDisk(m_tableName, &onDisk, &error)) {
+        m_save.Fail(CDatabaseError::SaveError, m_tableName, error);
+        return;
+    }
+    const bool exists = !onDisk.isEmpty();
+    const QString create = TableSql(createSource, m_tableName);
+    if (emptying == Emptying::DeleteRows) {
+        if (Run(TableSql("DELETE FROM %1", m_tableName), !exists))
+            Run(create, exists);
+        return;
+    }
+    if (exists && !sameColumns(onDisk, ColumnsOfCreate(create))) {
+        const QString kept = m_tableName + QStringLiteral("_before_")
+            + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmsszzz'Z'"));
+        if (!Run(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(m_tableName, kept), false))
+            return;
+        qCWarning(lcKorvexSql) << "The columns of" << m_tableName << "on disk" << onDisk
+                               << "are not the ones written; the old table is kept as" << kept;
+    } else if (!Run(TableSql("DROP TABLE %1", m_tableName), !exists)) {
+        return;
+    }
+    Run(create, false);
+}
+
+bool CTableRewrite::Run(const QString &sql, bool harmless)
+{
+    QSqlQuery query = DefaultConnectionQuery();
+    if (query.exec(sql) || harmless)
+        return true;
+    m_save.Fail(CDatabaseError::SaveError, m_tableName, query.lastError().text());
+    return false;
+}
+
+QSqlQuery CTableRewrite::Prepare(const char *insertSource)
+{
+    QSqlQuery query = DefaultConnectionQuery();
+    if (!m_save.Failed() && !query.prepare(TableSql(insertSource, m_tableName)))
+        m_save.Fail(CDatabaseError::SaveError, m_tableName, query.lastError().text());
+    return query;
+}
+
+bool CTableRewrite::Insert(QSqlQuery &query, RowFailure onFailure)
+{
+    if (m_save.Failed())
+        return false;
+    if (query.exec())
+        return true;
+    if (onFailure == RowFailure::Stop || !m_save.StillOpen()) {
+        m_save.Fail(CDatabaseError::SaveError, m_tableName, query.lastError().text());
+        return false;
+    }
+    qDebug() << query.lastError();
+    return true;
 }
 
 } // namespace KorvexCore

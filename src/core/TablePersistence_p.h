@@ -1,18 +1,45 @@
 #pragma once
 
-// Shared mechanics of reading a table into memory and writing it back. Every
-// database goes through these two classes; none talks to QSqlQuery for its own
-// table directly.
+// Shared mechanics of reading tables into memory and writing them back. Every
+// database goes through these classes; none talks to QSqlQuery for its own tables
+// directly.
+//
+// A table's columns are written once, as a list of CColumn (name, how the field is
+// bound, how it is read); the list finds the column positions on load, binds the
+// placeholders on save and gives the editors their text columns. The CREATE and INSERT
+// texts stay literal, and CTableDescription lets a test check that they agree.
+//
+// \code
+// CSaveTransaction save(*this);                         // one per SaveDataToDataBase()
+// CTableRewrite table(save, m_tableName, kCreate);      // one per table
+// QSqlQuery insert = table.Prepare(kInsert);
+// for (const CPipe &pipe : m_pipes) {
+//     BindRow(insert, PipeColumns(), pipe);
+//     if (!table.Insert(insert))
+//         break;
+// }
+// save.Finish();                                        // commit, or roll back
+// \endcode
 
+#include "core/TableDatabase.h"
+
+#include <QByteArray>
 #include <QByteArrayView>
+#include <QLoggingCategory>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
+
+#include <functional>
+#include <vector>
 
 struct sqlite3_stmt;
 
 namespace KorvexCore {
+
+Q_DECLARE_LOGGING_CATEGORY(lcKorvexSql)
 
 /// A query on the default connection (an invalid QSqlDatabase resolves to it).
 QSqlQuery DefaultConnectionQuery();
@@ -24,8 +51,16 @@ QString TableSql(const char *source, const QString &tableName);
 /// leaves when it drops something while loading.
 void DebugLine(const char *text, const char *sourceName, int line);
 
+/// The column names of a "CREATE TABLE %1 (…)" text, in order.
+QStringList ColumnsOfCreate(const QString &createSql);
+/// The placeholder names (without the colon) of an INSERT text, in order.
+QStringList PlaceholdersOf(const QString &insertSql);
+
 /// Reads "SELECT * FROM <table>" forward only on the default connection.
-/// A missing table simply yields no rows.
+///
+/// A missing table simply yields no rows. Any other failure (a lock held longer than
+/// the busy timeout, an I/O error, a corrupt page) ends the rows where it happens and is
+/// remembered by the database, which then refuses to save that table.
 ///
 /// On an SQLite connection the rows are stepped through SQLite directly: QtSql's
 /// cached result would build a QVariant for every cell of every row first, which
@@ -35,7 +70,7 @@ void DebugLine(const char *text, const char *sourceName, int line);
 class CTableReader
 {
 public:
-    explicit CTableReader(const QString &tableName);
+    CTableReader(CTableDatabase &database, const QString &tableName);
     ~CTableReader();
 
     CTableReader(const CTableReader &) = delete;
@@ -53,58 +88,244 @@ public:
     /// QVariant for cells that hold a plain number as text.
     double Double(int column) const;
     int Int(int column) const;
+    QByteArray Bytes(int column) const { return Value(column).toByteArray(); }
 
 private:
     QByteArrayView TextBytes(int column) const;
+    void Fail(const QString &text);
+    void Finished();
 
+    CTableDatabase &m_database;
+    QString m_tableName;
     sqlite3_stmt *m_statement = nullptr; // direct path
     QSqlQuery m_query; // any other driver
     QSqlRecord m_record;
+    bool m_done = false;
 };
 
-/// Rewrites one table: transaction (where the driver has them), DROP, CREATE, then
-/// the rows through prepared inserts, then commit.
+/// One SaveDataToDataBase(): a transaction (where the driver has them) around the
+/// rewrite of every table of the database.
 ///
-/// When a row cannot be written because the disk is full or failed, SQLite may have
-/// rolled the whole transaction back already, and further inserts would land one by
-/// one in the restored old table. The writer therefore stops at the first failed
-/// row, rolls back what is still open and never commits, so the previous content
-/// survives intact.
-class CTableWriter
+/// The save stops at the first failed statement and rolls back what is still open, so
+/// the previous tables survive whole; SQLite may already have rolled the transaction
+/// back by itself (a full disk, an I/O error), and further statements would then land
+/// one by one in the restored old tables. The outcome becomes the database's last error.
+class CSaveTransaction
 {
 public:
-    /// What a failed row insert means for the rest of the save.
-    enum class RowFailure {
-        Stop, ///< the save ends, the previous table is kept
-        Report ///< logged, the save goes on while its transaction is still open
-    };
+    explicit CSaveTransaction(const CTableDatabase &database);
+    ~CSaveTransaction();
 
-    CTableWriter(const QString &tableName, const char *createSource);
-    ~CTableWriter();
-
-    CTableWriter(const CTableWriter &) = delete;
-    CTableWriter &operator=(const CTableWriter &) = delete;
-
-    /// A query on the default connection prepared with \a insertSource (%1 = table).
-    QSqlQuery Prepare(const char *insertSource) const;
-
-    /// Executes one prepared row. Returns false when the save has to stop.
-    bool Insert(QSqlQuery &query, RowFailure onFailure = RowFailure::Stop);
-
-    /// Commits (or, after a failure, rolls back what is still open). Called by the
-    /// destructor when not called before.
-    void Finish();
+    CSaveTransaction(const CSaveTransaction &) = delete;
+    CSaveTransaction &operator=(const CSaveTransaction &) = delete;
 
     bool Failed() const { return m_failed; }
+    /// Stops the save: nothing more is written and Finish() rolls back.
+    void Fail(CDatabaseError::ErrorKind kind, const QString &table, const QString &text);
+    /// Commits, or rolls back after a failure. Called by the destructor when not before.
+    /// Returns whether the save went through.
+    bool Finish();
+    /// Whether the transaction begun here is still open (SQLite ends it by itself on
+    /// some failures).
+    bool StillOpen() const;
+    const CTableDatabase &Database() const { return m_database; }
 
 private:
-    bool TransactionStillOpen() const;
-    void Abort(const QString &reason);
-
-    QString m_tableName;
+    const CTableDatabase &m_database;
     bool m_inTransaction = false;
     bool m_failed = false;
     bool m_finished = false;
 };
+
+/// The rewrite of one table inside a save: empty it, then insert its rows.
+class CTableRewrite
+{
+public:
+    /// How the table is emptied before its rows are written.
+    enum class Emptying {
+        /// "DROP TABLE", then the CREATE text. A table whose columns on disk are not the
+        /// ones the CREATE text makes (another tool added one, say) is renamed to
+        /// "<table>_before_<UTC time>" instead of dropped, so nothing of it is lost.
+        DropAndCreate,
+        /// "DELETE FROM", then the CREATE text (which fails harmlessly on an existing
+        /// table): the table keeps its columns.
+        DeleteRows
+    };
+    /// What a failed row insert means for the rest of the save.
+    enum class RowFailure {
+        Stop, ///< the save ends, the previous tables are kept
+        Report ///< logged, the save goes on while its transaction is still open
+    };
+
+    CTableRewrite(CSaveTransaction &save, const QString &tableName, const char *createSource,
+                  Emptying emptying = Emptying::DropAndCreate);
+
+    CTableRewrite(const CTableRewrite &) = delete;
+    CTableRewrite &operator=(const CTableRewrite &) = delete;
+
+    /// A query on the default connection prepared with \a insertSource (%1 = table).
+    QSqlQuery Prepare(const char *insertSource);
+    /// Executes one prepared row. Returns false when the save has to stop.
+    bool Insert(QSqlQuery &query, RowFailure onFailure = RowFailure::Stop);
+    bool Failed() const { return m_save.Failed(); }
+
+private:
+    /// Runs \a sql; a failure stops the save unless \a harmless.
+    bool Run(const QString &sql, bool harmless);
+    void Empty(const char *createSource, Emptying emptying);
+
+    CSaveTransaction &m_save;
+    QString m_tableName;
+};
+
+// ---------------------------------------------------------------------------------------
+// Column tables
+
+/// One column of a table and the field of record T it holds.
+template<class T> class CColumn
+{
+public:
+    using Binder = std::function<QVariant(const T &)>;
+    using Reader = std::function<void(T &, const CTableReader &, int position)>;
+    using TextGetter = const QString &(T::*)() const;
+    using TextSetter = void (T::*)(const QString &);
+
+    /// Any field: \a bind gives the value bound to the placeholder, \a read stores a cell.
+    CColumn(const char *name, Binder bind, Reader read)
+        : m_name(name)
+        , m_placeholder(QLatin1Char(':') + QLatin1String(name))
+        , m_bind(std::move(bind))
+        , m_read(std::move(read))
+    { }
+
+    /// A text field, bound as text and read as text (NULL reads as empty).
+    CColumn(const char *name, TextGetter get, TextSetter set)
+        : CColumn(
+            name, [get](const T &e) { return QVariant((e.*get)()); },
+            [set](T &e, const CTableReader &r, int p) { (e.*set)(r.Text(p)); })
+    {
+        m_getText = get;
+        m_setText = set;
+    }
+
+    /// A floating-point field, bound as a double and read with QVariant::toDouble().
+    CColumn(const char *name, const double &(T::*get)() const, void (T::*set)(const double &))
+        : CColumn(
+            name, [get](const T &e) { return QVariant((e.*get)()); },
+            [set](T &e, const CTableReader &r, int p) { (e.*set)(r.Double(p)); })
+    { }
+
+    /// A whole-number field, bound as an int and read with QVariant::toInt().
+    CColumn(const char *name, const int &(T::*get)() const, void (T::*set)(const int &))
+        : CColumn(
+            name, [get](const T &e) { return QVariant((e.*get)()); },
+            [set](T &e, const CTableReader &r, int p) { (e.*set)(r.Int(p)); })
+    { }
+
+    /// A byte field (a picture), bound and read byte for byte.
+    CColumn(const char *name, const QByteArray &(T::*get)() const,
+            void (T::*set)(const QByteArray &))
+        : CColumn(
+            name, [get](const T &e) { return QVariant((e.*get)()); },
+            [set](T &e, const CTableReader &r, int p) { (e.*set)(r.Bytes(p)); })
+    { }
+
+    const char *Name() const { return m_name; }
+    const QString &Placeholder() const { return m_placeholder; }
+    QVariant Value(const T &element) const { return m_bind(element); }
+    void Read(T &element, const CTableReader &reader, int position) const
+    {
+        m_read(element, reader, position);
+    }
+    /// The getter and setter of a text field (null for other fields), for editors that
+    /// show the field as it is stored.
+    TextGetter GetText() const { return m_getText; }
+    TextSetter SetText() const { return m_setText; }
+
+private:
+    const char *m_name;
+    QString m_placeholder;
+    Binder m_bind;
+    Reader m_read;
+    TextGetter m_getText = nullptr;
+    TextSetter m_setText = nullptr;
+};
+
+template<class T> using CColumns = std::vector<CColumn<T>>;
+
+/// The literal texts of a table and the names of the columns its column lists hold,
+/// so that a test can check the two agree.
+struct CTableDescription
+{
+    const char *create;
+    std::vector<const char *> inserts;
+    QStringList columns; ///< in table order
+};
+
+template<class T> QStringList ColumnNames(const CColumns<T> &columns)
+{
+    QStringList names;
+    for (const CColumn<T> &column : columns)
+        names << QLatin1String(column.Name());
+    return names;
+}
+
+/// The position of every column of \a columns in the reader's result.
+template<class T>
+std::vector<int> ColumnPositions(const CTableReader &reader, const CColumns<T> &columns)
+{
+    std::vector<int> positions;
+    positions.reserve(columns.size());
+    for (const CColumn<T> &column : columns)
+        positions.push_back(reader.Column(QLatin1String(column.Name())));
+    return positions;
+}
+
+/// Fills the fields of \a element from the current row.
+template<class T>
+void ReadRow(T &element, const CTableReader &reader, const CColumns<T> &columns,
+             const std::vector<int> &positions)
+{
+    for (size_t i = 0; i < columns.size(); ++i)
+        columns[i].Read(element, reader, positions[i]);
+}
+
+/// Binds every column's placeholder to the field of \a element.
+template<class T> void BindRow(QSqlQuery &query, const CColumns<T> &columns, const T &element)
+{
+    for (const CColumn<T> &column : columns)
+        query.bindValue(column.Placeholder(), column.Value(element), QSql::In);
+}
+
+/// A flat table: one element per row, in row order, appended without any check.
+template<class T>
+void LoadFlatTable(CTableDatabase &database, const QString &tableName, const CColumns<T> &columns,
+                   std::vector<T> &elements)
+{
+    CTableReader reader(database, tableName);
+    const std::vector<int> positions = ColumnPositions(reader, columns);
+    elements.clear();
+    while (reader.Next()) {
+        elements.emplace_back();
+        ReadRow(elements.back(), reader, columns, positions);
+    }
+}
+
+/// Rewrites a flat table with one prepared insert for all rows.
+template<class T>
+void SaveFlatTable(const CTableDatabase &database, const QString &tableName,
+                   const CTableDescription &description, const CColumns<T> &columns,
+                   const std::vector<T> &elements)
+{
+    CSaveTransaction save(database);
+    CTableRewrite table(save, tableName, description.create);
+    QSqlQuery insert = table.Prepare(description.inserts.front());
+    for (const T &element : elements) {
+        BindRow(insert, columns, element);
+        if (!table.Insert(insert))
+            break;
+    }
+    save.Finish();
+}
 
 } // namespace KorvexCore
