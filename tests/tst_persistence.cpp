@@ -144,6 +144,7 @@ private slots:
     void unreadTableIsNeverOverwritten();
     void failedSaveKeepsOldTableAndTellsOnce_data();
     void failedSaveKeepsOldTableAndTellsOnce();
+    void corruptPageKeepsWhatWasReadButNeverSaves();
     void columnsAddedByAnotherToolSurvive();
     void killedSaveKeepsEveryTable();
     void childWriter();
@@ -363,6 +364,34 @@ void TestPersistence::failedSaveKeepsOldTableAndTellsOnce()
     QVERIFY2(!db.GetLastError().IsValid(), qPrintable(db.GetLastError().ToString()));
     reader.LoadData();
     QCOMPARE(reader.GetPipes().front().GetDOutside(), edited);
+}
+
+void TestPersistence::corruptPageKeepsWhatWasReadButNeverSaves()
+{
+    CTempDatabase temp;
+    savePipes(makePipes(QStringLiteral("old"), 20000));
+    const int pages = CTempDatabase::Column(QStringLiteral("PRAGMA page_count")).value(0).toInt();
+    const int pageSize = CTempDatabase::Column(QStringLiteral("PRAGMA page_size")).value(0).toInt();
+    QSqlDatabase::database().close();
+    {
+        // Scribble over a page in the middle of the table's leaves.
+        QFile file(temp.Path());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek(qint64(pages / 2) * pageSize));
+        file.write(QByteArray(pageSize, '\x5a'));
+    }
+    QVERIFY(QSqlDatabase::database().open());
+
+    CPipeDatabase db;
+    db.LoadData();
+    QCOMPARE(db.GetLastError().GetKind(), CDatabaseError::LoadError);
+    QVERIFY(!db.GetPipes().empty()); // the rows before the bad page
+    QVERIFY(db.GetPipes().size() < 20000);
+    db.SaveDataToDataBase();
+    QCOMPARE(db.GetLastError().GetKind(), CDatabaseError::SaveRefused);
+    QCOMPARE(CTempDatabase::Column(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE "
+                                                  "name LIKE 'PIPES%'")),
+             QStringList { "1" });
 }
 
 void TestPersistence::columnsAddedByAnotherToolSurvive()
