@@ -5,9 +5,15 @@
 namespace KorvexCore {
 
 namespace {
-QString messageTitle()
+/// A critical box about \a database, under the title of every editor message: \a text
+/// gets the display name as %1 and the error as %2.
+void tellCritical(const CTableDatabase &database, const char *text, const CDatabaseError &error)
 {
-    return QCoreApplication::translate("KorvexCore::CEditorLists", "Редактор базы данных");
+    const char *context = "KorvexCore::CEditorLists";
+    PromptCritical(
+        nullptr, QCoreApplication::translate(context, "Редактор базы данных"),
+        QCoreApplication::translate(context, text).arg(database.GetName(), error.ToString()),
+        QMessageBox::Ok, QMessageBox::NoButton);
 }
 } // namespace
 
@@ -16,30 +22,26 @@ bool RefuseEditingUnreadDatabase(const CTableDatabase &database)
     const CDatabaseError error = database.GetLoadError();
     if (!error.IsValid())
         return false;
-    PromptCritical(nullptr, messageTitle(),
-                   QCoreApplication::translate(
-                       "KorvexCore::CEditorLists",
-                       "Базу данных \"%1\" не удалось прочитать из файла:\n%2\n"
-                       "Редактор не открыт, чтобы неполные данные не были записаны "
-                       "поверх таблицы. Повторите попытку, когда файл станет доступен.")
-                       .arg(database.GetName(), error.ToString()),
-                   QMessageBox::Ok, QMessageBox::NoButton);
+    tellCritical(database,
+                 QT_TRANSLATE_NOOP("KorvexCore::CEditorLists",
+                                   "Базу данных \"%1\" не удалось прочитать из файла:\n%2\n"
+                                   "Редактор не открыт, чтобы неполные данные не были записаны "
+                                   "поверх таблицы. Повторите попытку, когда файл станет "
+                                   "доступен."),
+                 error);
     return true;
 }
 
 void ReportFailedSave(const CTableDatabase &database)
 {
-    const CDatabaseError &error = database.GetLastError();
-    if (!error.IsValid())
+    if (!database.GetLastError().IsValid())
         return;
-    PromptCritical(nullptr, messageTitle(),
-                   QCoreApplication::translate(
-                       "KorvexCore::CEditorLists",
-                       "Не удалось сохранить базу данных \"%1\":\n%2\n"
-                       "Изменения остались в памяти программы: откройте редактор снова "
-                       "и нажмите \"Принять\", чтобы повторить сохранение.")
-                       .arg(database.GetName(), error.ToString()),
-                   QMessageBox::Ok, QMessageBox::NoButton);
+    tellCritical(database,
+                 QT_TRANSLATE_NOOP("KorvexCore::CEditorLists",
+                                   "Не удалось сохранить базу данных \"%1\":\n%2\n"
+                                   "Изменения остались в памяти программы: откройте редактор "
+                                   "снова и нажмите \"Принять\", чтобы повторить сохранение."),
+                 database.GetLastError());
 }
 
 } // namespace KorvexCore
