@@ -81,7 +81,7 @@ CCoolantDatabase *FindCoolantDatabase(const CDatabaseRegistry &registry)
 {
     // The host has no type information of the library's classes: the type code tells.
     for (auto *database : registry.Databases()) {
-        if (database->GetType() == 14)
+        if (database->GetType() == KorvexInterfaces::CoolantDatabaseType)
             return static_cast<CCoolantDatabase *>(database);
     }
     return nullptr;

@@ -24,11 +24,18 @@ public:
     std::vector<IKorvexCommonDatabase *> databases;
 };
 
+// Hosts keep these codes in their own files: none may ever change.
+static_assert(
+    KorvexInterfaces::ClimateDatabaseType == 10 && KorvexInterfaces::PipeDatabaseType == 11
+    && KorvexInterfaces::MaterialDatabaseType == 12 && KorvexInterfaces::EmbrasureDatabaseType == 13
+    && KorvexInterfaces::CoolantDatabaseType == 14 && KorvexInterfaces::ConsumerDatabaseType == 15
+    && KorvexInterfaces::KmsDatabaseType == 16 && KorvexInterfaces::DeviceDINDatabaseType == 17);
+
 // The databases this build creates, in creation order, with their codes and names.
 const std::vector<std::pair<int, QString>> kRegistered = {
-    { 11, QStringLiteral("Трубы") },
-    { 14, QStringLiteral("Теплоносители") },
-    { 17, QStringLiteral("Приборы_по_DIN") },
+    { KorvexInterfaces::PipeDatabaseType, QStringLiteral("Трубы") },
+    { KorvexInterfaces::CoolantDatabaseType, QStringLiteral("Теплоносители") },
+    { KorvexInterfaces::DeviceDINDatabaseType, QStringLiteral("Приборы_по_DIN") },
 };
 
 /// The top-level widget created since \a before: the loops dialog a manager's coolant
