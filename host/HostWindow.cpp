@@ -15,8 +15,6 @@
 
 int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
 {
-    // Only the inline getters of the library's headers are used here: the host does
-    // not link the library, it loads it.
     switch (database->GetType()) {
     case KorvexInterfaces::PipeDatabaseType:
         return int(
