@@ -74,6 +74,7 @@ private slots:
 
 void TestManager::cleanup()
 {
+    KorvexTest::CModalHelper::StopAll();
     QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
     if (!isChild())
         QFile::remove(QCoreApplication::applicationDirPath() + "/KorvexCommonDatabase.sqlite");
@@ -176,13 +177,14 @@ void TestManager::childCriticalBox()
         manager->Release();
     }
     // The real box, as the user sees it.
-    KorvexTest::CModalAnswer seen;
-    KorvexTest::AnswerNextModal(&seen, QMessageBox::Cancel);
+    KorvexTest::CModalHelper critical;
+    critical.StartAnswer(QMessageBox::Cancel);
     CRecordingHost host;
     IKorvexInterface *manager = CreateDatabase(&host);
-    QCOMPARE(seen.title, kCriticalTitle);
-    QCOMPARE(seen.text, kCriticalText);
-    QCOMPARE(seen.buttons, QStringLiteral("Cancel"));
+    QVERIFY(critical.Done());
+    QCOMPARE(critical.Seen().title, kCriticalTitle);
+    QCOMPARE(critical.Seen().text, kCriticalText);
+    QCOMPARE(critical.Seen().buttons, QStringLiteral("Cancel"));
     manager->AddRef();
     manager->Release();
 }
