@@ -204,6 +204,13 @@ void CModalHelper::Stop()
     helpers.erase(std::remove(helpers.begin(), helpers.end(), this), helpers.end());
 }
 
+bool CModalHelper::Takes(QWidget *modal) const
+{
+    // A box answered by StartAnswer() may open over a modal editor: that one waits for the box.
+    return !m_boxesOnly || qobject_cast<QMessageBox *>(modal)
+        || qobject_cast<QInputDialog *>(modal);
+}
+
 bool CModalHelper::IsWaiting() const
 {
     return m_poll.isActive();
@@ -228,13 +235,14 @@ void CModalHelper::Poll()
             __FILE__, __LINE__);
         return;
     }
-    if (waiting().front() != this)
-        return;
     QWidget *modal = QApplication::activeModalWidget();
-    // A box answered by StartAnswer() may open over a modal editor: wait for the box.
-    if (!modal
-        || (m_boxesOnly && !qobject_cast<QMessageBox *>(modal)
-            && !qobject_cast<QInputDialog *>(modal)))
+    if (!modal || !Takes(modal))
+        return;
+    // Of the helpers that take this dialog, the one started first acts on it.
+    const auto &helpers = waiting();
+    if (*std::find_if(helpers.begin(), helpers.end(),
+                      [modal](const CModalHelper *helper) { return helper->Takes(modal); })
+        != this)
         return;
     Stop();
     m_action(modal);

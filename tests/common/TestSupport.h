@@ -78,8 +78,9 @@ struct CModalAnswer
 /// helper, makes the call and verifies Done(): a helper that never fired means the dialog
 /// never came, and the test must not pass as if it had.
 ///
-/// Several helpers started one after the other act in that order, one dialog each; an
-/// action is expected to close the dialog it is given. A helper still waiting fails the
+/// Several helpers started one after the other act in that order, one dialog each (the
+/// first one that takes the kind of dialog shown); an action is expected to close the
+/// dialog it is given. A helper still waiting fails the
 /// test when its timeout expires, when it is destroyed, and in StopAll(), which every
 /// test class calls from cleanup() so that no helper can answer a later test's dialog.
 class CModalHelper
@@ -112,6 +113,7 @@ public:
 private:
     void Poll();
     bool IsWaiting() const;
+    bool Takes(QWidget *modal) const;
 
     QTimer m_poll;
     QElapsedTimer m_clock;
