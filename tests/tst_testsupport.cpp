@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QInputDialog>
 
 using KorvexTest::CModalHelper;
 using KorvexTest::CScriptedPrompts;
@@ -17,24 +16,6 @@ private slots:
     {
         CModalHelper::StopAll();
         QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
-
-    void helpersAnswerInTheOrderStarted()
-    {
-        CModalHelper input, question;
-        input.StartAnswer(QMessageBox::Ok, "typed");
-        question.StartAnswer(QMessageBox::No);
-        bool ok = false;
-        QCOMPARE(QInputDialog::getText(nullptr, "Title", "Label:", QLineEdit::Normal, {}, &ok),
-                 QStringLiteral("typed"));
-        QVERIFY(ok);
-        QVERIFY(input.Done());
-        QVERIFY(!question.Done());
-        QCOMPARE(input.Seen().text, QStringLiteral("Label:"));
-        QCOMPARE(QMessageBox::question(nullptr, "Asked", "Sure?"), QMessageBox::No);
-        QVERIFY(question.Done());
-        QCOMPARE(question.Seen().title, QStringLiteral("Asked"));
-        QCOMPARE(question.Seen().buttons.count(QLatin1Char(',')), 1);
     }
 
     void boxHelperWaitsForTheBoxOverAModalDialog()

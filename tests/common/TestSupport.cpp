@@ -131,7 +131,7 @@ QString SaveScreenshot(QWidget *widget, const QString &name)
 
 namespace {
 
-/// The helpers that wait, in the order they were started; only the first one acts.
+/// The helpers that wait, in the order they were started.
 std::vector<CModalHelper *> &waiting()
 {
     static std::vector<CModalHelper *> helpers;

@@ -80,9 +80,9 @@ struct CModalAnswer
 ///
 /// Several helpers started one after the other act in that order, one dialog each (the
 /// first one that takes the kind of dialog shown); an action is expected to close the
-/// dialog it is given. A helper still waiting fails the
-/// test when its timeout expires, when it is destroyed, and in StopAll(), which every
-/// test class calls from cleanup() so that no helper can answer a later test's dialog.
+/// dialog it is given. A helper still waiting fails the test when its timeout expires,
+/// when it is destroyed, and in StopAll(), which every test class calls from cleanup() so
+/// that no helper can answer a later test's dialog.
 class CModalHelper
 {
 public:
