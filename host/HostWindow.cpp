@@ -15,17 +15,15 @@
 
 int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
 {
-    // Only the inline getters of the library's headers are used here: the host does
-    // not link the library, it loads it.
     switch (database->GetType()) {
-    case 11:
+    case KorvexInterfaces::PipeDatabaseType:
         return int(
             static_cast<const KorvexPipeDatabase::CPipeDatabase *>(database)->GetPipes().size());
-    case 17:
+    case KorvexInterfaces::DeviceDINDatabaseType:
         return int(static_cast<const KorvexDeviceDINDatabase::CDeviceDINDatabase *>(database)
                        ->GetDeviceDINs()
                        .size());
-    case 14:
+    case KorvexInterfaces::CoolantDatabaseType:
         return int(static_cast<const KorvexCoolantDatabase::CCoolantDatabase *>(database)
                        ->GetCoolants()
                        .size());

@@ -79,9 +79,9 @@ bool ParseLoopRequest(const QString &text, CLoopRequest *request, QString *error
 
 CCoolantDatabase *FindCoolantDatabase(const CDatabaseRegistry &registry)
 {
-    // The host has no type information of the library's classes: the type code tells.
+    // The type code is how a host tells the databases apart.
     for (auto *database : registry.Databases()) {
-        if (database->GetType() == 14)
+        if (database->GetType() == KorvexInterfaces::CoolantDatabaseType)
             return static_cast<CCoolantDatabase *>(database);
     }
     return nullptr;

@@ -110,9 +110,6 @@ int main(int argc, char *argv[])
     parser.process(app);
 
     QLibrary library(QCoreApplication::applicationDirPath() + QStringLiteral("/KorvexDatabase"));
-    // Exported symbols go global, so the non-virtual operations of the library's classes
-    // that this host calls are bound when first used.
-    library.setLoadHints(QLibrary::ExportExternalSymbolsHint);
     if (!library.load()) {
         std::fprintf(stderr, "korvex-host: cannot load the library: %s\n",
                      qPrintable(library.errorString()));

@@ -47,7 +47,11 @@ class TestCoolants : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
+    void cleanup()
+    {
+        KorvexTest::CModalHelper::StopAll();
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
 
     void interpolation_data()
     {
@@ -127,10 +131,11 @@ private slots:
     {
         CEditor editor;
         editor.show();
-        KorvexTest::CModalAnswer seen; // one real modal: the input box of a new coolant
-        KorvexTest::AnswerNextModal(&seen, QMessageBox::Ok, "Гликоль");
+        KorvexTest::CModalHelper input; // one real modal: the input box of a new coolant
+        input.StartAnswer(QMessageBox::Ok, "Гликоль");
         editor.Click("m_pAdd1");
-        QCOMPARE(seen.title, QStringLiteral("Добавление нового теплоносителя"));
+        QVERIFY(input.Done());
+        QCOMPARE(input.Seen().title, QStringLiteral("Добавление нового теплоносителя"));
         QCOMPARE(editor.List()->currentText(), QStringLiteral("Гликоль"));
         editor.List()->setCurrentIndex(editor.List()->findText("Вода"));
         editor.resize(816, 407);
@@ -178,11 +183,13 @@ private slots:
             db.InsertCoolant(c);
         db.SaveDataToDataBase();
         for (const bool accept : { false, true }) {
-            KorvexTest::OnNextModal([&](QWidget *modal) {
+            KorvexTest::CModalHelper editorHelper;
+            editorHelper.Start([&](QWidget *modal) {
                 modal->findChild<QTableWidget *>("m_pDataTableWidget")->item(0, 1)->setText("3400");
                 modal->findChild<QPushButton *>(accept ? "m_pOKBtn" : "m_pCancelBtn")->click();
             });
             db.ShowContent();
+            QVERIFY(editorHelper.Done());
             CCoolantDatabase loaded;
             loaded.LoadData();
             QCOMPARE(dump(loaded.GetCoolants()), dump(db.GetCoolants()));

@@ -15,7 +15,11 @@ class TestDevicesDIN : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
+    void cleanup()
+    {
+        KorvexTest::CModalHelper::StopAll();
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
     void valuesKeepTheirColumnsThroughEditorSaveAndLoad();
 };
 
@@ -33,7 +37,8 @@ void TestDevicesDIN::valuesKeepTheirColumnsThroughEditorSaveAndLoad()
     db.InsertDeviceDIN(CDeviceDIN(" Ванна ", " 0,15", "", "1 "));
     db.InsertDeviceDIN(CDeviceDIN("Only a name"));
     db.InsertDeviceDIN(CDeviceDIN("Мойка"));
-    KorvexTest::OnNextModal([](QWidget *editor) {
+    KorvexTest::CModalHelper editorHelper;
+    editorHelper.Start([](QWidget *editor) {
         editor->findChild<QComboBox *>("m_pComboBox1")->setCurrentIndex(3);
         auto *table = editor->findChild<QTableWidget *>("m_pDataTableWidget");
         const QStringList typed = { "P", "C", "H" }; // under Давление, Расход ХВ, Расход ГВ
@@ -42,6 +47,7 @@ void TestDevicesDIN::valuesKeepTheirColumnsThroughEditorSaveAndLoad()
         editor->findChild<QPushButton *>("m_pOKBtn")->click();
     });
     db.ShowContent();
+    QVERIFY(editorHelper.Done());
     QCOMPARE(CTempDatabase::Column(columnsSql), expected);
 
     CDeviceDINDatabase loaded;

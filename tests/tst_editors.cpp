@@ -105,11 +105,13 @@ std::unique_ptr<KorvexInterfaces::IKorvexCommonDatabase> MakeDatabase(const QStr
 QString Open(KorvexInterfaces::IKorvexCommonDatabase &db, std::function<void(QWidget *)> action)
 {
     QString seen;
-    KorvexTest::OnNextModal([&](QWidget *modal) {
+    KorvexTest::CModalHelper helper;
+    helper.Start([&](QWidget *modal) {
         seen = modal->findChild<QTableWidget *>("m_pDataTableWidget")->item(0, 0)->text();
         action(modal);
     });
     db.ShowContent();
+    QTest::qVerify(helper.Done(), "helper.Done()", "the editor never opened", __FILE__, __LINE__);
     return seen;
 }
 
@@ -120,7 +122,11 @@ class TestEditors : public QObject
     Q_OBJECT
 private slots:
     void initTestCase_data();
-    void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
+    void cleanup()
+    {
+        KorvexTest::CModalHelper::StopAll();
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
 
     void addRenameAndCellEdits();
     void deleteAsksFirstAndEmptiesSilently();
@@ -273,24 +279,28 @@ void TestEditors::realWidgetsWithData()
     QVERIFY2(!QPixmap(path).isNull(), qPrintable(path));
 
     // The real modal boxes, without the seam.
-    KorvexTest::CModalAnswer input, info, question;
-    KorvexTest::AnswerNextModal(&input, QMessageBox::Ok, editor.List()->itemText(1));
-    KorvexTest::AnswerNextModal(&info, QMessageBox::Ok);
+    KorvexTest::CModalHelper input, info, question;
+    input.StartAnswer(QMessageBox::Ok, editor.List()->itemText(1));
+    info.StartAnswer(QMessageBox::Ok);
     editor.Click("m_pAdd1");
-    QCOMPARE(input.title, addTitle);
-    QCOMPARE(input.text, nameLabel);
-    QCOMPARE(info.title, messageTitle);
-    QCOMPARE(info.text, nameExists);
+    QVERIFY(input.Done());
+    QVERIFY(info.Done());
+    QCOMPARE(input.Seen().title, addTitle);
+    QCOMPARE(input.Seen().text, nameLabel);
+    QCOMPARE(info.Seen().title, messageTitle);
+    QCOMPARE(info.Seen().text, nameExists);
 
-    KorvexTest::AnswerNextModal(&question, QMessageBox::No);
+    question.StartAnswer(QMessageBox::No);
     editor.Click("m_pDel1");
-    QCOMPARE(question.title, messageTitle);
-    QCOMPARE(question.text, confirmDelete);
-    QCOMPARE(question.buttons.count(QLatin1Char(',')), 1);
+    QVERIFY(question.Done());
+    QCOMPARE(question.Seen().title, messageTitle);
+    QCOMPARE(question.Seen().text, confirmDelete);
+    QCOMPARE(question.Seen().buttons.count(QLatin1Char(',')), 1);
 
-    KorvexTest::AnswerNextModal(&input, QMessageBox::Ok, "Z");
+    input.StartAnswer(QMessageBox::Ok, "Z");
     editor.Click("m_pMod1");
-    QCOMPARE(input.title, renameTitle);
+    QVERIFY(input.Done());
+    QCOMPARE(input.Seen().title, renameTitle);
     QCOMPARE(editor.Items().at(0), QStringLiteral("Z"));
     QCOMPARE(editor.Items().size(), 2);
 }

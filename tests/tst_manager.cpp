@@ -24,11 +24,18 @@ public:
     std::vector<IKorvexCommonDatabase *> databases;
 };
 
+// Hosts keep these codes in their own files: none may ever change.
+static_assert(
+    KorvexInterfaces::ClimateDatabaseType == 10 && KorvexInterfaces::PipeDatabaseType == 11
+    && KorvexInterfaces::MaterialDatabaseType == 12 && KorvexInterfaces::EmbrasureDatabaseType == 13
+    && KorvexInterfaces::CoolantDatabaseType == 14 && KorvexInterfaces::ConsumerDatabaseType == 15
+    && KorvexInterfaces::KmsDatabaseType == 16 && KorvexInterfaces::DeviceDINDatabaseType == 17);
+
 // The databases this build creates, in creation order, with their codes and names.
 const std::vector<std::pair<int, QString>> kRegistered = {
-    { 11, QStringLiteral("Трубы") },
-    { 14, QStringLiteral("Теплоносители") },
-    { 17, QStringLiteral("Приборы_по_DIN") },
+    { KorvexInterfaces::PipeDatabaseType, QStringLiteral("Трубы") },
+    { KorvexInterfaces::CoolantDatabaseType, QStringLiteral("Теплоносители") },
+    { KorvexInterfaces::DeviceDINDatabaseType, QStringLiteral("Приборы_по_DIN") },
 };
 
 /// The top-level widget created since \a before: the loops dialog a manager's coolant
@@ -67,6 +74,7 @@ private slots:
 
 void TestManager::cleanup()
 {
+    KorvexTest::CModalHelper::StopAll();
     QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
     if (!isChild())
         QFile::remove(QCoreApplication::applicationDirPath() + "/KorvexCommonDatabase.sqlite");
@@ -169,13 +177,14 @@ void TestManager::childCriticalBox()
         manager->Release();
     }
     // The real box, as the user sees it.
-    KorvexTest::CModalAnswer seen;
-    KorvexTest::AnswerNextModal(&seen, QMessageBox::Cancel);
+    KorvexTest::CModalHelper critical;
+    critical.StartAnswer(QMessageBox::Cancel);
     CRecordingHost host;
     IKorvexInterface *manager = CreateDatabase(&host);
-    QCOMPARE(seen.title, kCriticalTitle);
-    QCOMPARE(seen.text, kCriticalText);
-    QCOMPARE(seen.buttons, QStringLiteral("Cancel"));
+    QVERIFY(critical.Done());
+    QCOMPARE(critical.Seen().title, kCriticalTitle);
+    QCOMPARE(critical.Seen().text, kCriticalText);
+    QCOMPARE(critical.Seen().buttons, QStringLiteral("Cancel"));
     manager->AddRef();
     manager->Release();
 }

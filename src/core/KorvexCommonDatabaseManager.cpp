@@ -11,7 +11,6 @@
 namespace KorvexCommonDatabase {
 
 CKorvexCommonDatabaseManager::CKorvexCommonDatabaseManager(IKorvexDatabaseHost *host)
-    : m_host(host)
 {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
@@ -28,35 +27,25 @@ CKorvexCommonDatabaseManager::CKorvexCommonDatabaseManager(IKorvexDatabaseHost *
     }
 
     // Creation order is also the order of registration and of deletion.
-    m_pipe = new KorvexPipeDatabase::CPipeDatabase;
-    m_coolant = new KorvexCoolantDatabase::CCoolantDatabase;
-    m_deviceDIN = new KorvexDeviceDINDatabase::CDeviceDINDatabase;
+    // The KMS database goes here, before the pipes.
+    m_databases.push_back(std::make_unique<KorvexPipeDatabase::CPipeDatabase>());
+    m_databases.push_back(std::make_unique<KorvexCoolantDatabase::CCoolantDatabase>());
+    // Climate, consumer, material and embrasure go here, in this order.
+    m_databases.push_back(std::make_unique<KorvexDeviceDINDatabase::CDeviceDINDatabase>());
 
-    if (m_host) {
-        for (KorvexInterfaces::IKorvexCommonDatabase *database : Databases())
-            m_host->RegisterDatabase(database);
+    // The host is needed only here: it learns of each database once.
+    if (host) {
+        for (const auto &database : m_databases)
+            host->RegisterDatabase(database.get());
     }
     m_refCount = 0;
 }
 
 CKorvexCommonDatabaseManager::~CKorvexCommonDatabaseManager()
 {
-    for (KorvexInterfaces::IKorvexCommonDatabase *database : Databases())
-        delete database;
-}
-
-std::vector<KorvexInterfaces::IKorvexCommonDatabase *>
-CKorvexCommonDatabaseManager::Databases() const
-{
-    std::vector<KorvexInterfaces::IKorvexCommonDatabase *> all;
-    for (KorvexInterfaces::IKorvexCommonDatabase *database :
-         std::initializer_list<KorvexInterfaces::IKorvexCommonDatabase *> {
-             // KMS, pipe, coolant, climate, consumer, material, embrasure, DIN
-             m_pipe, m_coolant, m_deviceDIN }) {
-        if (database)
-            all.push_back(database);
-    }
-    return all;
+    // A vector does not promise an order of destruction; the databases go first to last.
+    for (auto &database : m_databases)
+        database.reset();
 }
 
 void CKorvexCommonDatabaseManager::AddRef()

@@ -3,32 +3,8 @@
 #include "KorvexDatabase_export.h"
 #include "core/KorvexInterfaces.h"
 
+#include <memory>
 #include <vector>
-
-namespace KorvexPipeDatabase {
-class CPipeDatabase;
-}
-namespace KorvexCoolantDatabase {
-class CCoolantDatabase;
-}
-namespace KorvexClimateDatabase {
-class CClimateDatabase;
-}
-namespace KorvexMaterialDatabase {
-class CMaterialDatabase;
-}
-namespace KorvexEmbrasureDatabase {
-class CEmbrasureDatabase;
-}
-namespace KorvexConsumerDatabase {
-class CConsumerDatabase;
-}
-namespace KorvexKmsDatabase {
-class CKmsDatabase;
-}
-namespace KorvexDeviceDINDatabase {
-class CDeviceDINDatabase;
-}
 
 namespace KorvexCommonDatabase {
 
@@ -47,19 +23,9 @@ public:
     void Release() override;
 
 private:
-    /// The databases that exist, in creation order.
-    std::vector<KorvexInterfaces::IKorvexCommonDatabase *> Databases() const;
-
     int m_refCount = 0;
-    IKorvexDatabaseHost *m_host = nullptr;
-    KorvexClimateDatabase::CClimateDatabase *m_climate = nullptr;
-    KorvexMaterialDatabase::CMaterialDatabase *m_material = nullptr;
-    KorvexEmbrasureDatabase::CEmbrasureDatabase *m_embrasure = nullptr;
-    KorvexPipeDatabase::CPipeDatabase *m_pipe = nullptr;
-    KorvexCoolantDatabase::CCoolantDatabase *m_coolant = nullptr;
-    KorvexConsumerDatabase::CConsumerDatabase *m_consumer = nullptr;
-    KorvexKmsDatabase::CKmsDatabase *m_kms = nullptr;
-    KorvexDeviceDINDatabase::CDeviceDINDatabase *m_deviceDIN = nullptr;
+    /// Owned; creation order, which is also the order of registration and deletion.
+    std::vector<std::unique_ptr<KorvexInterfaces::IKorvexCommonDatabase>> m_databases;
 };
 
 } // namespace KorvexCommonDatabase

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
+
 // The tests take the library's objects from a static archive, where nothing refers to
 // the compiled-in icons; registering them here pulls them in, as loading the shared
 // library does for a host.
@@ -84,6 +86,12 @@ CScriptedPrompts::CScriptedPrompts()
 CScriptedPrompts::~CScriptedPrompts()
 {
     KorvexCore::SetPromptResponder({});
+    // An answer no prompt took means a prompt the test counted on never came.
+    if (!m_answers.empty() && !QTest::currentTestFailed()) {
+        QTest::qFail(
+            qPrintable(QStringLiteral("%1 scripted answer(s) left unused").arg(m_answers.size())),
+            __FILE__, __LINE__);
+    }
 }
 
 void CScriptedPrompts::AnswerText(const QString &text, bool accepted)
@@ -121,55 +129,124 @@ QString SaveScreenshot(QWidget *widget, const QString &name)
     return path;
 }
 
-void OnNextModal(std::function<void(QWidget *)> action)
+namespace {
+
+/// The helpers that wait, in the order they were started.
+std::vector<CModalHelper *> &waiting()
 {
-    auto *timer = new QTimer(qApp);
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, action]() {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        action(modal);
-    });
-    timer->start();
+    static std::vector<CModalHelper *> helpers;
+    return helpers;
 }
 
-void AnswerNextModal(CModalAnswer *seen, QMessageBox::StandardButton button,
-                     const QString &inputText)
+} // namespace
+
+CModalHelper::CModalHelper()
 {
-    OnNextModal([seen, button, inputText](QWidget *modal) {
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            if (seen) {
-                seen->title = box->windowTitle();
-                seen->text = box->text();
+    m_poll.setInterval(20);
+    QObject::connect(&m_poll, &QTimer::timeout, [this]() { Poll(); });
+}
+
+CModalHelper::~CModalHelper()
+{
+    if (IsWaiting() && !QTest::currentTestFailed())
+        QTest::qFail("a modal helper went away still waiting: its dialog never came", __FILE__,
+                     __LINE__);
+    Stop();
+}
+
+void CModalHelper::Start(std::function<void(QWidget *)> action, int timeoutMs)
+{
+    Stop();
+    m_action = std::move(action);
+    m_done = false;
+    m_seen = CModalAnswer();
+    m_timeoutMs = timeoutMs;
+    m_boxesOnly = false;
+    m_clock.start();
+    waiting().push_back(this);
+    m_poll.start();
+}
+
+void CModalHelper::StartAnswer(QMessageBox::StandardButton button, const QString &inputText,
+                               int timeoutMs)
+{
+    Start(
+        [this, button, inputText](QWidget *modal) {
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                m_seen.title = box->windowTitle();
+                m_seen.text = box->text();
                 QStringList names;
                 for (QAbstractButton *b : box->buttons())
                     names << b->text();
-                seen->buttons = names.join(QLatin1Char(','));
+                m_seen.buttons = names.join(QLatin1Char(','));
+                if (QAbstractButton *target = box->button(button))
+                    target->click();
+                else
+                    box->reject();
+            } else if (auto *input = qobject_cast<QInputDialog *>(modal)) {
+                m_seen.title = input->windowTitle();
+                m_seen.text = input->labelText();
+                input->setTextValue(inputText);
+                if (button == QMessageBox::Ok)
+                    input->accept();
+                else
+                    input->reject();
             }
-            QAbstractButton *target = box->button(button);
-            if (target)
-                target->click();
-            else
-                box->reject();
-        } else if (auto *input = qobject_cast<QInputDialog *>(modal)) {
-            if (seen) {
-                seen->title = input->windowTitle();
-                seen->text = input->labelText();
-            }
-            input->setTextValue(inputText);
-            if (button == QMessageBox::Ok)
-                input->accept();
-            else
-                input->reject();
-        } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
-            if (seen)
-                seen->title = dialog->windowTitle();
-            dialog->reject();
-        }
-    });
+        },
+        timeoutMs);
+    m_boxesOnly = true;
+}
+
+void CModalHelper::Stop()
+{
+    m_poll.stop();
+    auto &helpers = waiting();
+    helpers.erase(std::remove(helpers.begin(), helpers.end(), this), helpers.end());
+}
+
+bool CModalHelper::Takes(QWidget *modal) const
+{
+    // A box answered by StartAnswer() may open over a modal editor: that one waits for the box.
+    return !m_boxesOnly || qobject_cast<QMessageBox *>(modal)
+        || qobject_cast<QInputDialog *>(modal);
+}
+
+bool CModalHelper::IsWaiting() const
+{
+    return m_poll.isActive();
+}
+
+void CModalHelper::StopAll()
+{
+    const bool any = !waiting().empty();
+    while (!waiting().empty())
+        waiting().front()->Stop();
+    if (any && !QTest::currentTestFailed())
+        QTest::qFail("a modal helper was still waiting at cleanup: its dialog never came", __FILE__,
+                     __LINE__);
+}
+
+void CModalHelper::Poll()
+{
+    if (m_clock.hasExpired(m_timeoutMs)) {
+        Stop();
+        QTest::qFail(
+            qPrintable(QStringLiteral("no modal dialog came within %1 ms").arg(m_timeoutMs)),
+            __FILE__, __LINE__);
+        return;
+    }
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal || !Takes(modal))
+        return;
+    // Of the helpers that take this dialog, the one started first acts on it.
+    const auto &helpers = waiting();
+    if (*std::find_if(helpers.begin(), helpers.end(),
+                      [modal](const CModalHelper *helper) { return helper->Takes(modal); })
+        != this)
+        return;
+    Stop();
+    m_action(modal);
+    m_done = true;
 }
 
 } // namespace KorvexTest

@@ -2,11 +2,13 @@
 
 #include "core/Prompts.h"
 
+#include <QElapsedTimer>
 #include <QSqlError>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <deque>
 #include <functional>
@@ -39,7 +41,8 @@ private:
     QString m_path;
 };
 
-/// Answers the library's prompts from a script and records every one of them.
+/// Answers the library's prompts from a script and records every one of them. A prompt
+/// with no answer left fails the test, and so do answers still unused when it goes.
 class CScriptedPrompts
 {
 public:
@@ -61,20 +64,64 @@ private:
 /// Writes \a widget as <KORVEX_SCREENSHOT_DIR>/<name>.png; returns the path.
 QString SaveScreenshot(QWidget *widget, const QString &name);
 
-/// Answers the next modal dialog (a real QMessageBox or QInputDialog) from a timer:
-/// records its window title and text, types \a text into an input dialog, then presses
-/// the button whose text or standard role matches \a button.
+/// What a modal box showed: its window title, its text (an input dialog's label) and the
+/// texts of its buttons, comma-separated.
 struct CModalAnswer
 {
     QString title;
     QString text;
     QString buttons;
 };
-void AnswerNextModal(CModalAnswer *seen, QMessageBox::StandardButton button,
-                     const QString &inputText = QString());
 
-/// Runs \a action, from a timer, on the next widget that becomes the active modal one:
-/// the way to reach a dialog that a call under test runs with exec().
-void OnNextModal(std::function<void(QWidget *)> action);
+/// Acts once on the next modal dialog that a call under test runs with exec(): a timer
+/// polls QApplication::activeModalWidget(), as qtbase's dialog tests do. A test starts the
+/// helper, makes the call and verifies Done(): a helper that never fired means the dialog
+/// never came, and the test must not pass as if it had.
+///
+/// Several helpers started one after the other act in that order, one dialog each (the
+/// first one that takes the kind of dialog shown); an action is expected to close the
+/// dialog it is given. A helper still waiting fails the test when its timeout expires,
+/// when it is destroyed, and in StopAll(), which every test class calls from cleanup() so
+/// that no helper can answer a later test's dialog.
+class CModalHelper
+{
+public:
+    CModalHelper();
+    ~CModalHelper();
+    CModalHelper(const CModalHelper &) = delete;
+    CModalHelper &operator=(const CModalHelper &) = delete;
+
+    /// Waits for the next modal widget and runs \a action on it.
+    void Start(std::function<void(QWidget *)> action, int timeoutMs = DefaultTimeoutMs);
+    /// Waits for the next QMessageBox or QInputDialog, records what it shows (Seen()), types
+    /// \a inputText into an input dialog, then presses \a button (an input dialog knows Ok
+    /// and anything else as Cancel; a box without \a button is rejected).
+    void StartAnswer(QMessageBox::StandardButton button, const QString &inputText = QString(),
+                     int timeoutMs = DefaultTimeoutMs);
+    /// Whether the helper has found its dialog and acted on it.
+    bool Done() const { return m_done; }
+    /// What the dialog answered by StartAnswer() showed.
+    const CModalAnswer &Seen() const { return m_seen; }
+    /// Stops waiting without failing.
+    void Stop();
+
+    /// Stops every helper still waiting and fails the test if there was one.
+    static void StopAll();
+
+    static constexpr int DefaultTimeoutMs = 5000;
+
+private:
+    void Poll();
+    bool IsWaiting() const;
+    bool Takes(QWidget *modal) const;
+
+    QTimer m_poll;
+    QElapsedTimer m_clock;
+    int m_timeoutMs = DefaultTimeoutMs;
+    std::function<void(QWidget *)> m_action;
+    bool m_boxesOnly = false;
+    bool m_done = false;
+    CModalAnswer m_seen;
+};
 
 } // namespace KorvexTest

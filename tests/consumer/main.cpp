@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
     KorvexInterfaces::IKorvexInterface *manager = CreateDatabase(&host);
     manager->AddRef();
     for (auto *database : host.databases) {
-        if (database->GetType() != 11)
+        if (database->GetType() != KorvexInterfaces::PipeDatabaseType)
             continue;
         auto *pipes = static_cast<KorvexPipeDatabase::CPipeDatabase *>(database);
         pipes->InsertPipe(KorvexPipeDatabase::CPipe(QStringLiteral("PE-Xa 16x2.0"),
