@@ -62,7 +62,7 @@ class CTwoTables : public KorvexCore::CTableDatabase
 {
 public:
     CTwoTables()
-        : CTableDatabase(0, QStringLiteral("two tables"))
+        : CTableDatabase(KorvexInterfaces::PipeDatabaseType, QStringLiteral("two tables"))
     { }
     void LoadData() override
     {
@@ -136,7 +136,7 @@ class TestPersistence : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { KorvexCore::SetPromptResponder({}); }
+    void cleanup() { KorvexTest::CModalHelper::StopAll(); }
 
     void columnListsMatchTheirSqlTexts_data();
     void columnListsMatchTheirSqlTexts();
@@ -335,13 +335,15 @@ void TestPersistence::failedSaveKeepsOldTableAndTellsOnce()
     const QString edited(200000, QLatin1Char('x'));
     KorvexTest::CScriptedPrompts prompts;
     prompts.AnswerButton(QMessageBox::Ok);
-    KorvexTest::OnNextModal([&edited](QWidget *editor) {
+    KorvexTest::CModalHelper editing;
+    editing.Start([&edited](QWidget *editor) {
         editor->findChild<QTableWidget *>(QStringLiteral("m_pDataTableWidget"))
             ->item(0, 0)
             ->setText(edited);
         editor->findChild<QPushButton *>(QStringLiteral("m_pOKBtn"))->click();
     });
     db.ShowContent();
+    QVERIFY(editing.Done());
 
     QCOMPARE(db.GetLastError().GetKind(), CDatabaseError::SaveError);
     QCOMPARE(db.GetLastError().GetTable(), QStringLiteral("PIPES"));

@@ -259,7 +259,8 @@ void CLoopsDialog::slotClickedOk()
 // The coolant database owns the dialog for its whole life.
 
 CCoolantDatabase::CCoolantDatabase()
-    : CTableDatabase(14, QCoreApplication::translate("QApplication", "Теплоносители"))
+    : CTableDatabase(KorvexInterfaces::CoolantDatabaseType,
+                     QCoreApplication::translate("QApplication", "Теплоносители"))
     , m_tableName(QCoreApplication::translate("QApplication", "COOLANTS"))
     , m_loopsDialog(new CLoopsDialog(nullptr))
 {

@@ -39,7 +39,8 @@ CDeviceDIN::CDeviceDIN(const QString &name, const QString &expenditureCold,
 { }
 
 CDeviceDINDatabase::CDeviceDINDatabase()
-    : CTableDatabase(17, QCoreApplication::translate("QApplication", "Приборы_по_DIN"))
+    : CTableDatabase(KorvexInterfaces::DeviceDINDatabaseType,
+                     QCoreApplication::translate("QApplication", "Приборы_по_DIN"))
     , m_tableName(QCoreApplication::translate("QApplication", "DEVICES_DIN"))
 { }
 

@@ -41,7 +41,8 @@ CPipe::CPipe(const QString &name, const QString &dOutside, const QString &dInsid
 { }
 
 CPipeDatabase::CPipeDatabase()
-    : CTableDatabase(11, QCoreApplication::translate("QApplication", "Трубы"))
+    : CTableDatabase(KorvexInterfaces::PipeDatabaseType,
+                     QCoreApplication::translate("QApplication", "Трубы"))
     , m_tableName(QCoreApplication::translate("QApplication", "PIPES"))
 { }
 

@@ -10,6 +10,10 @@
 
 namespace KorvexCommonDatabase {
 
+namespace {
+constexpr int kBusyTimeoutMs = 5000;
+}
+
 CKorvexCommonDatabaseManager::CKorvexCommonDatabaseManager(IKorvexDatabaseHost *host)
 {
     {
@@ -17,6 +21,9 @@ CKorvexCommonDatabaseManager::CKorvexCommonDatabaseManager(IKorvexDatabaseHost *
                                                     QLatin1String(QSqlDatabase::defaultConnection));
         db.setDatabaseName(QCoreApplication::applicationDirPath()
                            + QApplication::tr("/KorvexCommonDatabase.sqlite"));
+        // Another program saving into the same file holds it for a moment; a load or save
+        // waits this long for it before it counts as failed (and is refused, not guessed).
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
         if (!db.open()) {
             KorvexCore::PromptCritical(
                 nullptr, QApplication::tr("Ошибка открытия базы данных!"),

@@ -13,7 +13,7 @@ QString CDatabaseError::ToString() const
     return IsValid() ? m_table + QStringLiteral(": ") + m_text : QString();
 }
 
-CTableDatabase::CTableDatabase(int type, const QString &displayName)
+CTableDatabase::CTableDatabase(KorvexInterfaces::DatabaseType type, const QString &displayName)
     : m_type(type)
     , m_name(displayName)
 { }

@@ -36,14 +36,14 @@ public:
     CDatabaseError GetLoadError() const;
 
 protected:
-    CTableDatabase(int type, const QString &displayName);
+    CTableDatabase(KorvexInterfaces::DatabaseType type, const QString &displayName);
 
 private:
     friend class CTableReader;
     friend class CSaveTransaction;
     friend class CTableRewrite;
 
-    int m_type;
+    KorvexInterfaces::DatabaseType m_type;
     QString m_name;
     mutable CDatabaseError m_lastError;
     std::map<QString, CDatabaseError> m_unreadTables;
