@@ -33,8 +33,20 @@ QStringList Cells(const QString &name, int count)
     return cells;
 }
 
+CPipe Pipe(const QString &n)
+{
+    const QStringList c = Cells(n, 4);
+    return CPipe(n, c[0], c[1], c[2], c[3]);
+}
+
+CDeviceDIN Device(const QString &n)
+{
+    const QStringList c = Cells(n, 3);
+    return CDeviceDIN(n, c[1], c[2], c[0]);
+}
+
 /// A coolant "X" has one row whose four values are the code of its first letter.
-CCoolant MakeCoolant(const QString &name)
+CCoolant Coolant(const QString &name)
 {
     const int code = name.at(0).unicode();
     return CCoolant(name, { { code, double(code), double(code), double(code) } });
@@ -53,97 +65,79 @@ struct CEditorKind
     Rows newRecordRows; ///< of a record made from its name alone
     std::function<Rows(const QString &name)> rows;
     std::function<QDialog *(const QStringList &names)> makeEditor;
+    /// Saved when \a names is not empty.
     std::function<std::unique_ptr<IKorvexCommonDatabase>(const QStringList &names)> makeDatabase;
 };
 
+/// Fills in how \a kind makes its editor and database from records built by \a record.
+template<class Editor, class Database, class Record>
+CEditorKind Made(CEditorKind kind, Record (*record)(const QString &),
+                 void (Database::*insert)(const Record &))
+{
+    kind.makeEditor = [record](const QStringList &names) {
+        std::decay_t<decltype(std::declval<Editor>().GetData())> data;
+        for (const QString &n : names)
+            data.insert(data.end(), record(n));
+        auto *editor = new Editor;
+        editor->SetData(data);
+        return editor;
+    };
+    kind.makeDatabase = [record, insert](const QStringList &names) {
+        auto db = std::make_unique<Database>();
+        for (const QString &n : names)
+            (db.get()->*insert)(record(n));
+        if (!names.isEmpty())
+            db->SaveDataToDataBase();
+        return std::unique_ptr<IKorvexCommonDatabase>(std::move(db));
+    };
+    return kind;
+}
+
 const std::vector<CEditorKind> &Kinds()
 {
+    using namespace KorvexPipeDatabase;
+    using namespace KorvexDeviceDINDatabase;
+    using namespace KorvexCoolantDatabase;
     static const std::vector<CEditorKind> kinds {
-        { "pipe",
-          { "Наружный Ø", "Внутренний Ø", "Шероховатость", "λ стенок" },
-          "Добавление нового типа трубы",
-          "Изменение типа трубы",
-          true,
-          { "Сталь 20x2.8", "PE 16x2" },
-          { QStringList(4, QString()) },
-          [](const QString &n) { return Rows { Cells(n, 4) }; },
-          [](const QStringList &names) {
-              auto *dialog = new KorvexPipeDatabase::CPipeRedactorDialog;
-              std::vector<CPipe> pipes;
-              for (const QString &n : names) {
-                  const QStringList c = Cells(n, 4);
-                  pipes.emplace_back(n, c[0], c[1], c[2], c[3]);
-              }
-              dialog->SetData(pipes);
-              return dialog;
-          },
-          [](const QStringList &names) {
-              auto db = std::make_unique<KorvexPipeDatabase::CPipeDatabase>();
-              for (const QString &n : names) {
-                  const QStringList c = Cells(n, 4);
-                  db->InsertPipe(CPipe(n, c[0], c[1], c[2], c[3]));
-              }
-              if (!names.isEmpty())
-                  db->SaveDataToDataBase();
-              return std::unique_ptr<IKorvexCommonDatabase>(std::move(db));
-          } },
-        { "din",
-          { "Давление", "Расход ХВ", "Расход ГВ" },
-          "Добавление нового прибора",
-          "Изменение типа прибора",
-          true,
-          { "Умывальник", "Душ" },
-          { QStringList(3, QString()) },
-          [](const QString &n) { return Rows { Cells(n, 3) }; },
-          [](const QStringList &names) {
-              auto *dialog = new KorvexDeviceDINDatabase::CDINRedactorDialog;
-              std::vector<CDeviceDIN> devices;
-              for (const QString &n : names) {
-                  const QStringList c = Cells(n, 3);
-                  devices.emplace_back(n, c[1], c[2], c[0]);
-              }
-              dialog->SetData(devices);
-              return dialog;
-          },
-          [](const QStringList &names) {
-              auto db = std::make_unique<KorvexDeviceDINDatabase::CDeviceDINDatabase>();
-              for (const QString &n : names) {
-                  const QStringList c = Cells(n, 3);
-                  db->InsertDeviceDIN(CDeviceDIN(n, c[1], c[2], c[0]));
-              }
-              if (!names.isEmpty())
-                  db->SaveDataToDataBase();
-              return std::unique_ptr<IKorvexCommonDatabase>(std::move(db));
-          } },
-        { "coolant",
-          { "Температура, ºС", "Теплоёмкость, Дж/кг  К", "Плотность, кг/м3",
-            "Вязкость, м2/с  * 10^6 (кинематическая)" },
-          "Добавление нового теплоносителя",
-          "Изменение телоносителя",
-          false,
-          { "Вода", "Антифриз" },
-          {},
-          [](const QString &n) {
-              const int code = n.at(0).unicode();
-              const QString value = QString::number(code, 'f', 2);
-              return Rows { { QString::number(code), value, value, value } };
-          },
-          [](const QStringList &names) {
-              auto *dialog = new KorvexCoolantDatabase::CCoolantRedactorDialog;
-              std::set<CCoolant> coolants;
-              for (const QString &n : names)
-                  coolants.insert(MakeCoolant(n));
-              dialog->SetData(coolants);
-              return dialog;
-          },
-          [](const QStringList &names) {
-              auto db = std::make_unique<KorvexCoolantDatabase::CCoolantDatabase>();
-              for (const QString &n : names)
-                  db->InsertCoolant(MakeCoolant(n));
-              if (!names.isEmpty())
-                  db->SaveDataToDataBase();
-              return std::unique_ptr<IKorvexCommonDatabase>(std::move(db));
-          } },
+        Made<CPipeRedactorDialog>({ "pipe",
+                                    { "Наружный Ø", "Внутренний Ø", "Шероховатость", "λ стенок" },
+                                    "Добавление нового типа трубы",
+                                    "Изменение типа трубы",
+                                    true,
+                                    { "Сталь 20x2.8", "PE 16x2" },
+                                    { QStringList(4, QString()) },
+                                    [](const QString &n) { return Rows { Cells(n, 4) }; },
+                                    {},
+                                    {} },
+                                  Pipe, &CPipeDatabase::InsertPipe),
+        Made<CDINRedactorDialog>({ "din",
+                                   { "Давление", "Расход ХВ", "Расход ГВ" },
+                                   "Добавление нового прибора",
+                                   "Изменение типа прибора",
+                                   true,
+                                   { "Умывальник", "Душ" },
+                                   { QStringList(3, QString()) },
+                                   [](const QString &n) { return Rows { Cells(n, 3) }; },
+                                   {},
+                                   {} },
+                                 Device, &CDeviceDINDatabase::InsertDeviceDIN),
+        Made<CCoolantRedactorDialog>(
+            { "coolant",
+              { "Температура, ºС", "Теплоёмкость, Дж/кг  К", "Плотность, кг/м3",
+                "Вязкость, м2/с  * 10^6 (кинематическая)" },
+              "Добавление нового теплоносителя",
+              "Изменение телоносителя",
+              false,
+              { "Вода", "Антифриз" },
+              {},
+              [](const QString &n) {
+                  const int code = n.at(0).unicode();
+                  const QString value = QString::number(code, 'f', 2);
+                  return Rows { { QString::number(code), value, value, value } };
+              },
+              {},
+              {} },
+            Coolant, &CCoolantDatabase::InsertCoolant),
     };
     return kinds;
 }
