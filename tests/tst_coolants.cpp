@@ -1,10 +1,9 @@
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "Coolants/CoolantRedactorDialog.h"
+#include "EditorProbe.h"
 #include "TestSupport.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
 
@@ -32,26 +31,13 @@ std::set<CCoolant> editorCoolants()
              CCoolant("Антифриз", { { -20, 3390, 1068, 12.5 } }) };
 }
 
-/// The coolant editor on a working copy, reached through its widgets by object name.
-struct CEditor : CCoolantRedactorDialog
-{
-    CEditor() { SetData(editorCoolants()); }
-    template<class W> W *Get(const char *name) { return findChild<W *>(name); }
-    void Click(const char *button) { Get<QPushButton>(button)->click(); }
-    QComboBox *List() { return Get<QComboBox>("m_pComboBox1"); }
-};
-
 } // namespace
 
 class TestCoolants : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup()
-    {
-        KorvexTest::CModalHelper::StopAll();
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-    }
+    void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
     void interpolation_data()
     {
@@ -129,38 +115,32 @@ private slots:
 
     void editor()
     {
-        CEditor editor;
-        editor.show();
-        KorvexTest::CModalHelper input; // one real modal: the input box of a new coolant
-        input.StartAnswer(QMessageBox::Ok, "Гликоль");
-        editor.Click("m_pAdd1");
-        QVERIFY(input.Done());
-        QCOMPARE(input.Seen().title, QStringLiteral("Добавление нового теплоносителя"));
-        QCOMPARE(editor.List()->currentText(), QStringLiteral("Гликоль"));
-        editor.List()->setCurrentIndex(editor.List()->findText("Вода"));
-        editor.resize(816, 407);
-        KorvexTest::SaveScreenshot(&editor, "coolant_editor");
-
-        KorvexTest::CScriptedPrompts prompts; // from here on through the prompt seam
+        CCoolantRedactorDialog dialog;
+        dialog.SetData(editorCoolants());
+        const KorvexTest::CEditorProbe probe(&dialog);
+        KorvexTest::CScriptedPrompts prompts;
 
         prompts.AnswerText("Рассол"); // add
         prompts.AnswerText("Вода"); // add a name that exists
         prompts.AnswerButton(QMessageBox::Ok);
-        editor.Click("m_pAdd1");
-        editor.Click("m_pAdd1");
+        probe.Add(1);
+        probe.Add(1);
 
         prompts.AnswerButton(QMessageBox::Ok); // a new row starts at 0 °C, only once
-        editor.Click("m_pAddToTable");
-        editor.Click("m_pAddToTable");
+        probe.Click("m_pAddToTable");
+        probe.Click("m_pAddToTable");
+        QCOMPARE(probe.Rows(), std::vector<QStringList>({ { "0", "0.00", "0.00", "0.00" } }));
 
+        // Renamed, it keeps its rows and its place in the list, not in the set.
         prompts.AnswerText("Я-рассол");
-        editor.Click("m_pMod1");
-        QCOMPARE(dump(editor.GetData()).mid(6), QStringList({ "Я-рассол", "0 0 0 0" }));
+        probe.Rename(1);
+        QCOMPARE(dump(dialog.GetData()).mid(5), QStringList({ "Я-рассол", "0 0 0 0" }));
+        QCOMPARE(probe.Items(1), QStringList({ "Антифриз", "Вода", "Я-рассол" }));
 
         prompts.AnswerButton(QMessageBox::No); // a deleting No shows in the last check
         prompts.AnswerButton(QMessageBox::Yes);
-        editor.Click("m_pDel1");
-        editor.Click("m_pDel1");
+        probe.Delete(1);
+        probe.Delete(1);
         QCOMPARE(prompts.Texts(),
                  QStringList(
                      { "Введите имя:", "Введите имя:", "Категория с таким именем уже существует!",
@@ -168,34 +148,18 @@ private slots:
                        "Подтверждаете удаление категории?", "Подтверждаете удаление категории?" }));
 
         // Any cell edit rebuilds the coolant from the shown texts, rounded to 2 decimals.
-        editor.List()->setCurrentIndex(editor.List()->findText("Вода"));
-        editor.Get<QTableWidget>("m_pDataTableWidget")->item(0, 1)->setText("4182");
-        QCOMPARE(dump(editor.GetData()),
+        probe.Select(1, "Вода");
+        probe.Type(0, 1, "4182");
+        QCOMPARE(dump(dialog.GetData()),
                  QStringList({ "Антифриз", "-20 3390 1068 12.5", "Вода", "20 4182 998.2 1.01",
-                               "50 4174 988.1 0.56", "Гликоль" }));
-    }
+                               "50 4174 988.1 0.56" }));
 
-    void showContentSavesOnlyWhenAccepted()
-    {
-        CTempDatabase temp;
-        CCoolantDatabase db;
-        for (const CCoolant &c : editorCoolants())
-            db.InsertCoolant(c);
-        db.SaveDataToDataBase();
-        for (const bool accept : { false, true }) {
-            KorvexTest::CModalHelper editorHelper;
-            editorHelper.Start([&](QWidget *modal) {
-                modal->findChild<QTableWidget *>("m_pDataTableWidget")->item(0, 1)->setText("3400");
-                modal->findChild<QPushButton *>(accept ? "m_pOKBtn" : "m_pCancelBtn")->click();
-            });
-            db.ShowContent();
-            QVERIFY(editorHelper.Done());
-            CCoolantDatabase loaded;
-            loaded.LoadData();
-            QCOMPARE(dump(loaded.GetCoolants()), dump(db.GetCoolants()));
-            QCOMPARE(dump(db.GetCoolants()).value(1),
-                     accept ? "-20 3400 1068 12.5" : "-20 3390 1068 12.5");
-        }
+        // Deleting a row needs a current one, and asks nothing.
+        probe.Click("m_pDelToTable");
+        probe.Table()->setCurrentCell(1, 0);
+        probe.Click("m_pDelToTable");
+        QCOMPARE(probe.Rows(), std::vector<QStringList>({ { "20", "4182.00", "998.20", "1.01" } }));
+        QCOMPARE(dump(dialog.GetData()).mid(2), QStringList({ "Вода", "20 4182 998.2 1.01" }));
     }
 };
 

@@ -1,4 +1,7 @@
+#include "Coolants/CoolantDatabaseTypes.h"
+#include "Coolants/CoolantRedactorDialog.h"
 #include "DevicesDIN/DINRedactorDialog.h"
+#include "EditorProbe.h"
 #include "Pipes/PipeRedactorDialog.h"
 #include "TestSupport.h"
 
@@ -7,10 +10,12 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+using KorvexCoolantDatabase::CCoolant;
 using KorvexDeviceDINDatabase::CDeviceDIN;
-using KorvexDeviceDINDatabase::CDINRedactorDialog;
+using KorvexInterfaces::IKorvexCommonDatabase;
 using KorvexPipeDatabase::CPipe;
-using KorvexPipeDatabase::CPipeRedactorDialog;
+using KorvexTest::CEditorProbe;
+using Rows = std::vector<QStringList>;
 
 namespace {
 
@@ -19,96 +24,168 @@ const QString nameExists = QStringLiteral("Категория с таким им
 const QString confirmDelete = QStringLiteral("Подтверждаете удаление категории?");
 const QString nameLabel = QStringLiteral("Введите имя:");
 
-bool IsPipe()
-{
-    QFETCH_GLOBAL(QString, kind);
-    return kind == QLatin1String("pipe");
-}
-
-/// The table cells of a record "X" made by MakeEditor: "X-0", "X-1" …
-QStringList Cells(const QString &name)
+/// The text cells of a record "X": "X-0", "X-1" …
+QStringList Cells(const QString &name, int count)
 {
     QStringList cells;
-    for (int c = 0; c < (IsPipe() ? 4 : 3); ++c)
+    for (int c = 0; c < count; ++c)
         cells << name + QLatin1Char('-') + QString::number(c);
     return cells;
 }
 
-/// One of the single-level editors, reached through its widgets by object name.
-struct CEditor
+CPipe Pipe(const QString &n)
 {
-    std::unique_ptr<QDialog> dialog;
+    const QStringList c = Cells(n, 4);
+    return CPipe(n, c[0], c[1], c[2], c[3]);
+}
 
-    QComboBox *List() const { return dialog->findChild<QComboBox *>("m_pComboBox1"); }
-    QTableWidget *Table() const { return dialog->findChild<QTableWidget *>("m_pDataTableWidget"); }
-    void Click(const char *button) const { dialog->findChild<QPushButton *>(button)->click(); }
-    QStringList Items() const
-    {
-        QStringList items;
-        for (int i = 0; i < List()->count(); ++i)
-            items << List()->itemText(i);
-        return items;
-    }
-    /// The table row of the selected record; selecting \a name first re-reads it from the
-    /// working copy.
-    QStringList Row(const QString &name = QString()) const
-    {
-        if (!name.isNull())
-            List()->setCurrentText(name);
-        QStringList texts;
-        for (int c = 0; Table()->rowCount() > 0 && c < Table()->columnCount(); ++c)
-            texts << Table()->item(0, c)->text();
-        return texts;
-    }
+CDeviceDIN Device(const QString &n)
+{
+    const QStringList c = Cells(n, 3);
+    return CDeviceDIN(n, c[1], c[2], c[0]);
+}
+
+/// A coolant "X" has one row whose four values are the code of its first letter.
+CCoolant Coolant(const QString &name)
+{
+    const int code = name.at(0).unicode();
+    return CCoolant(name, { { code, double(code), double(code), double(code) } });
+}
+
+/// What the shared editor tests know of one editor. Every record of the data an editor
+/// or database is made on is built from its name, so its table rows are known too.
+struct CEditorKind
+{
+    const char *name;
+    QStringList headings;
+    QString addTitle;
+    QString renameTitle;
+    bool cellsAsTyped; ///< every cell keeps the text typed into it
+    QStringList sample; ///< realistic names, for the look
+    Rows newRecordRows; ///< of a record made from its name alone
+    std::function<Rows(const QString &name)> rows;
+    std::function<QDialog *(const QStringList &names)> makeEditor;
+    /// Saved when \a names is not empty.
+    std::function<std::unique_ptr<IKorvexCommonDatabase>(const QStringList &names)> makeDatabase;
 };
 
-/// The editor of the current global data row on records named \a names.
-CEditor MakeEditor(const QStringList &names)
+/// Fills in how \a kind makes its editor and database from records built by \a record.
+template<class Editor, class Database, class Record>
+CEditorKind Made(CEditorKind kind, Record (*record)(const QString &),
+                 void (Database::*insert)(const Record &))
 {
-    if (IsPipe()) {
-        auto *dialog = new CPipeRedactorDialog;
-        std::vector<CPipe> pipes;
+    kind.makeEditor = [record](const QStringList &names) {
+        std::decay_t<decltype(std::declval<Editor>().GetData())> data;
         for (const QString &n : names)
-            pipes.emplace_back(n, Cells(n)[0], Cells(n)[1], Cells(n)[2], Cells(n)[3]);
-        dialog->SetData(pipes);
-        return { std::unique_ptr<QDialog>(dialog) };
-    }
-    auto *dialog = new CDINRedactorDialog;
-    std::vector<CDeviceDIN> devices;
-    for (const QString &n : names)
-        devices.emplace_back(n, Cells(n)[1], Cells(n)[2], Cells(n)[0]);
-    dialog->SetData(devices);
-    return { std::unique_ptr<QDialog>(dialog) };
+            data.insert(data.end(), record(n));
+        auto *editor = new Editor;
+        editor->SetData(data);
+        return editor;
+    };
+    kind.makeDatabase = [record, insert](const QStringList &names) {
+        auto db = std::make_unique<Database>();
+        for (const QString &n : names)
+            (db.get()->*insert)(record(n));
+        if (!names.isEmpty())
+            db->SaveDataToDataBase();
+        return std::unique_ptr<IKorvexCommonDatabase>(std::move(db));
+    };
+    return kind;
 }
 
-/// A database of the current kind; given \a first, it holds record "A" with \a first in its
-/// first cell and is saved.
-std::unique_ptr<KorvexInterfaces::IKorvexCommonDatabase> MakeDatabase(const QString &first = {})
+const std::vector<CEditorKind> &Kinds()
 {
-    if (IsPipe()) {
-        auto pipes = std::make_unique<KorvexPipeDatabase::CPipeDatabase>();
-        if (!first.isNull()) {
-            pipes->InsertPipe(CPipe("A", first));
-            pipes->SaveDataToDataBase();
-        }
-        return pipes;
-    }
-    auto devices = std::make_unique<KorvexDeviceDINDatabase::CDeviceDINDatabase>();
-    if (!first.isNull()) {
-        devices->InsertDeviceDIN(CDeviceDIN("A", {}, {}, first));
-        devices->SaveDataToDataBase();
-    }
-    return devices;
+    using namespace KorvexPipeDatabase;
+    using namespace KorvexDeviceDINDatabase;
+    using namespace KorvexCoolantDatabase;
+    static const std::vector<CEditorKind> kinds {
+        Made<CPipeRedactorDialog>({ "pipe",
+                                    { "Наружный Ø", "Внутренний Ø", "Шероховатость", "λ стенок" },
+                                    "Добавление нового типа трубы",
+                                    "Изменение типа трубы",
+                                    true,
+                                    { "Сталь 20x2.8", "PE 16x2" },
+                                    { QStringList(4, QString()) },
+                                    [](const QString &n) { return Rows { Cells(n, 4) }; },
+                                    {},
+                                    {} },
+                                  Pipe, &CPipeDatabase::InsertPipe),
+        Made<CDINRedactorDialog>({ "din",
+                                   { "Давление", "Расход ХВ", "Расход ГВ" },
+                                   "Добавление нового прибора",
+                                   "Изменение типа прибора",
+                                   true,
+                                   { "Умывальник", "Душ" },
+                                   { QStringList(3, QString()) },
+                                   [](const QString &n) { return Rows { Cells(n, 3) }; },
+                                   {},
+                                   {} },
+                                 Device, &CDeviceDINDatabase::InsertDeviceDIN),
+        Made<CCoolantRedactorDialog>(
+            { "coolant",
+              { "Температура, ºС", "Теплоёмкость, Дж/кг  К", "Плотность, кг/м3",
+                "Вязкость, м2/с  * 10^6 (кинематическая)" },
+              "Добавление нового теплоносителя",
+              "Изменение телоносителя",
+              false,
+              { "Вода", "Антифриз" },
+              {},
+              [](const QString &n) {
+                  const int code = n.at(0).unicode();
+                  const QString value = QString::number(code, 'f', 2);
+                  return Rows { { QString::number(code), value, value, value } };
+              },
+              {},
+              {} },
+            Coolant, &CCoolantDatabase::InsertCoolant),
+    };
+    return kinds;
 }
 
-/// Opens \a db's editor, lets \a action work on it and returns its first cell as it opened.
-QString Open(KorvexInterfaces::IKorvexCommonDatabase &db, std::function<void(QWidget *)> action)
+/// A data column "kind" with a row per editor; \a textCellsOnly leaves out editors that
+/// convert what is typed.
+void AddKinds(bool textCellsOnly = false)
+{
+    QTest::addColumn<int>("kind");
+    for (size_t i = 0; i < Kinds().size(); ++i) {
+        if (!textCellsOnly || Kinds()[i].cellsAsTyped)
+            QTest::newRow(Kinds()[i].name) << int(i);
+    }
+}
+
+const CEditorKind &Kind()
+{
+    QFETCH(int, kind);
+    return Kinds()[size_t(kind)];
+}
+
+/// An editor of the current kind on records named \a names, with its probe.
+struct CEditor
+{
+    explicit CEditor(const QStringList &names)
+        : dialog(Kind().makeEditor(names))
+        , probe(dialog.get())
+    { }
+    /// The table of the record \a name, selected first so that it is read from the copy.
+    Rows RowsOf(const QString &name) const
+    {
+        probe.Select(1, name);
+        return probe.Rows();
+    }
+    std::unique_ptr<QDialog> dialog;
+    CEditorProbe probe;
+};
+
+/// Opens \a db's editor, lets \a action work on it and returns the last cell of its first
+/// row as it opened.
+QString Open(IKorvexCommonDatabase &db, std::function<void(const CEditorProbe &)> action)
 {
     QString seen;
     KorvexTest::CModalHelper helper;
     helper.Start([&](QWidget *modal) {
-        seen = modal->findChild<QTableWidget *>("m_pDataTableWidget")->item(0, 0)->text();
-        action(modal);
+        const CEditorProbe probe(modal);
+        seen = probe.Rows().at(0).last();
+        action(probe);
     });
     db.ShowContent();
     QTest::qVerify(helper.Done(), "helper.Done()", "the editor never opened", __FILE__, __LINE__);
@@ -121,188 +198,194 @@ class TestEditors : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase_data();
     void cleanup()
     {
         KorvexTest::CModalHelper::StopAll();
         QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
-    void addRenameAndCellEdits();
+    void addAndRename_data() { AddKinds(); }
+    void addAndRename();
+    void cellEditsAreStoredAsTyped_data() { AddKinds(true); }
+    void cellEditsAreStoredAsTyped();
+    void deleteAsksFirstAndEmptiesSilently_data() { AddKinds(); }
     void deleteAsksFirstAndEmptiesSilently();
     void showContentSavesOnlyWhenAccepted_data();
     void showContentSavesOnlyWhenAccepted();
+    void realWidgetsWithData_data() { AddKinds(); }
     void realWidgetsWithData();
 };
 
-void TestEditors::initTestCase_data()
+void TestEditors::addAndRename()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QStringList>("headings");
-    QTest::addColumn<QString>("addTitle");
-    QTest::addColumn<QString>("renameTitle");
-    QTest::newRow("pipe") << "pipe"
-                          << QStringList { "Наружный Ø", "Внутренний Ø", "Шероховатость",
-                                           "λ стенок" }
-                          << "Добавление нового типа трубы"
-                          << "Изменение типа трубы";
-    QTest::newRow("din") << "din" << QStringList { "Давление", "Расход ХВ", "Расход ГВ" }
-                         << "Добавление нового прибора"
-                         << "Изменение типа прибора";
-}
-
-void TestEditors::addRenameAndCellEdits()
-{
-    QFETCH_GLOBAL(QStringList, headings);
+    const CEditorKind &kind = Kind();
     KorvexTest::CScriptedPrompts prompts;
-    const CEditor empty = MakeEditor({});
-    QCOMPARE(empty.List()->count(), 0);
-    QCOMPARE(empty.Table()->rowCount(), 0);
+    const CEditor empty({});
+    QCOMPARE(empty.probe.Items(1), QStringList());
+    QCOMPARE(empty.probe.Rows(), Rows());
+    QCOMPARE(empty.probe.Headings(), kind.headings);
     QVERIFY(prompts.Requests().empty());
-    for (int c = 0; c < headings.size(); ++c)
-        QCOMPARE(empty.Table()->horizontalHeaderItem(c)->text(), headings[c]);
 
-    const CEditor editor = MakeEditor({ "A", "B", "C" });
-    editor.List()->setCurrentIndex(1);
+    const CEditor editor({ "A", "B", "C" });
+    const CEditorProbe &probe = editor.probe;
+    probe.Select(1, "B");
     prompts.AnswerText("ignored", false); // cancelled, then empty: nothing happens
-    editor.Click("m_pAdd1");
+    probe.Add(1);
     prompts.AnswerText(QString());
-    editor.Click("m_pAdd1");
+    probe.Add(1);
     prompts.AnswerText("A");
     prompts.AnswerButton(QMessageBox::Ok);
-    editor.Click("m_pAdd1");
+    probe.Add(1);
     prompts.AnswerText("C");
     prompts.AnswerButton(QMessageBox::Ok);
-    editor.Click("m_pMod1");
+    probe.Rename(1);
     prompts.AnswerText("B"); // the same name: nothing to do, nothing to say
-    editor.Click("m_pMod1");
+    probe.Rename(1);
     QCOMPARE(prompts.Texts(),
              QStringList({ nameLabel, nameLabel, nameLabel, nameExists, nameLabel, nameExists,
                            nameLabel }));
+    QCOMPARE(prompts.Requests()[0].title, kind.addTitle);
+    QCOMPARE(prompts.Requests()[0].initialText, QString());
     QCOMPARE(prompts.Requests()[2].parent, editor.dialog.get());
+    QCOMPARE(prompts.Requests()[3].title, messageTitle);
+    QCOMPARE(prompts.Requests()[4].title, kind.renameTitle);
     QCOMPARE(prompts.Requests()[4].initialText, QStringLiteral("B"));
-    QCOMPARE(editor.Items(), QStringList({ "A", "B", "C" }));
+    QCOMPARE(probe.Items(1), QStringList({ "A", "B", "C" }));
 
+    // A renamed record keeps its values and its place in the list.
     prompts.AnswerText("b2");
-    editor.Click("m_pMod1");
-    QCOMPARE(editor.Items(), QStringList({ "A", "b2", "C" }));
-    QCOMPARE(editor.Row("A"), Cells("A"));
-    QCOMPARE(editor.Row("b2"), Cells("B"));
+    probe.Rename(1);
+    QCOMPARE(probe.Items(1), QStringList({ "A", "b2", "C" }));
+    QCOMPARE(probe.Current(1), QStringLiteral("b2"));
+    QCOMPARE(editor.RowsOf("A"), kind.rows("A"));
+    QCOMPARE(editor.RowsOf("b2"), kind.rows("B"));
 
     prompts.AnswerText("New");
-    editor.Click("m_pAdd1");
-    QCOMPARE(editor.Items(), QStringList({ "A", "b2", "C", "New" }));
-    QCOMPARE(editor.List()->currentText(), QStringLiteral("New"));
-    QStringList typed(headings.size(), QString());
-    QCOMPARE(editor.Row(), typed);
+    probe.Add(1);
+    QCOMPARE(probe.Items(1), QStringList({ "A", "b2", "C", "New" }));
+    QCOMPARE(probe.Current(1), QStringLiteral("New"));
+    QCOMPARE(probe.Rows(), kind.newRecordRows);
+}
+
+void TestEditors::cellEditsAreStoredAsTyped()
+{
+    const CEditor editor({ "A", "C" });
+    const CEditorProbe &probe = editor.probe;
+    probe.Select(1, "A");
 
     // Typing reaches the working copy at once, and a cell changed without notice is
     // written back with the next edit.
-    QTableWidget *table = editor.Table();
+    QTableWidget *table = probe.Table();
     {
         const QSignalBlocker blocker(table);
         table->item(0, 0)->setText(" first ");
     }
-    table->item(0, table->columnCount() - 1)->setText("1,5 x");
+    probe.Type(0, table->columnCount() - 1, "1,5 x");
+    QStringList typed = Cells("A", table->columnCount());
     typed.first() = " first ";
     typed.last() = "1,5 x";
-    QCOMPARE(editor.Row("C"), Cells("C"));
-    QCOMPARE(editor.Row("New"), typed);
+    QCOMPARE(editor.RowsOf("C"), Kind().rows("C"));
+    QCOMPARE(editor.RowsOf("A"), Rows { typed });
 }
 
 void TestEditors::deleteAsksFirstAndEmptiesSilently()
 {
     KorvexTest::CScriptedPrompts prompts;
-    const CEditor editor = MakeEditor({ "A", "B", "C" });
-    editor.List()->setCurrentIndex(1);
+    const CEditor editor({ "A", "B", "C" });
+    const CEditorProbe &probe = editor.probe;
+    probe.Select(1, "B");
     prompts.AnswerButton(QMessageBox::No);
-    editor.Click("m_pDel1");
-    QCOMPARE(editor.Items(), QStringList({ "A", "B", "C" }));
+    probe.Delete(1);
+    QCOMPARE(probe.Items(1), QStringList({ "A", "B", "C" }));
     QCOMPARE(prompts.Texts(), QStringList { confirmDelete });
+    QCOMPARE(prompts.Requests()[0].title, messageTitle);
     QCOMPARE(prompts.Requests()[0].buttons, QMessageBox::Yes | QMessageBox::No);
 
     prompts.AnswerButton(QMessageBox::Yes);
-    editor.Click("m_pDel1");
-    QCOMPARE(editor.Items(), QStringList({ "A", "C" }));
-    QCOMPARE(editor.Row(), Cells("C"));
+    probe.Delete(1);
+    QCOMPARE(probe.Items(1), QStringList({ "A", "C" }));
+    QCOMPARE(probe.Current(1), QStringLiteral("C"));
+    QCOMPARE(probe.Rows(), Kind().rows("C"));
     for (int i = 0; i < 2; ++i) {
         prompts.AnswerButton(QMessageBox::Yes);
-        editor.Click("m_pDel1");
+        probe.Delete(1);
     }
-    QCOMPARE(editor.List()->count(), 0);
-    QCOMPARE(editor.Table()->rowCount(), 0);
+    QCOMPARE(probe.Items(1), QStringList());
+    QCOMPARE(probe.Rows(), Rows());
     QCOMPARE(int(prompts.Requests().size()), 4); // the questions, nothing else
 }
 
 void TestEditors::showContentSavesOnlyWhenAccepted_data()
 {
+    QTest::addColumn<int>("kind");
     QTest::addColumn<bool>("accept");
-    QTest::newRow("accepted") << true;
-    QTest::newRow("cancelled") << false;
+    for (size_t i = 0; i < Kinds().size(); ++i) {
+        QTest::addRow("%s accepted", Kinds()[i].name) << int(i) << true;
+        QTest::addRow("%s cancelled", Kinds()[i].name) << int(i) << false;
+    }
 }
 
 void TestEditors::showContentSavesOnlyWhenAccepted()
 {
     QFETCH(bool, accept);
+    const CEditorKind &kind = Kind();
     KorvexTest::CTempDatabase temp;
-    const auto db = MakeDatabase("old");
+    const auto db = kind.makeDatabase({ "A" });
     QString title;
-    Open(*db, [&](QWidget *modal) {
-        title = modal->windowTitle();
-        modal->findChild<QTableWidget *>("m_pDataTableWidget")->item(0, 0)->setText("new");
-        modal->findChild<QPushButton *>(accept ? "m_pOKBtn" : "m_pCancelBtn")->click();
+    // "7.00" reads back the same from a text cell and from a number shown with two decimals.
+    Open(*db, [&](const CEditorProbe &probe) {
+        title = probe.Dialog()->windowTitle();
+        probe.Type(0, probe.Table()->columnCount() - 1, "7.00");
+        probe.Click(accept ? "m_pOKBtn" : "m_pCancelBtn");
     });
     QCOMPARE(title, "Диалоговое окно редактирования базы \"" + db->GetName() + '"');
 
     // Opened again, and after a fresh load, the editor shows what was kept.
-    const auto cancel
-        = [](QWidget *modal) { modal->findChild<QPushButton *>("m_pCancelBtn")->click(); };
-    const QString expected = accept ? "new" : "old";
+    const auto cancel = [](const CEditorProbe &probe) { probe.Click("m_pCancelBtn"); };
+    const QString expected = accept ? "7.00" : kind.rows("A").at(0).last();
     QCOMPARE(Open(*db, cancel), expected);
-    const auto loaded = MakeDatabase();
+    const auto loaded = kind.makeDatabase({});
     loaded->LoadData();
     QCOMPARE(Open(*loaded, cancel), expected);
 }
 
 void TestEditors::realWidgetsWithData()
 {
-    QFETCH_GLOBAL(QString, addTitle);
-    QFETCH_GLOBAL(QString, renameTitle);
-    const CEditor editor = MakeEditor(IsPipe() ? QStringList { "Сталь 20x2.8", "PE 16x2" }
-                                               : QStringList { "Умывальник", "Душ" });
+    const CEditorKind &kind = Kind();
+    const CEditor editor(kind.sample);
+    const CEditorProbe &probe = editor.probe;
     QDialog *dialog = editor.dialog.get();
     for (const char *name : { "m_pAdd1", "m_pDel1", "m_pMod1", "m_pOKBtn", "m_pCancelBtn" })
-        QVERIFY2(!dialog->findChild<QPushButton *>(name)->icon().pixmap(16).isNull(), name);
+        QVERIFY2(!probe.Button(name)->icon().pixmap(16).isNull(), name);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     const QString path = KorvexTest::SaveScreenshot(dialog, dialog->objectName());
     QVERIFY2(!QPixmap(path).isNull(), qPrintable(path));
 
     // The real modal boxes, without the seam.
-    KorvexTest::CModalHelper input, info, question;
-    input.StartAnswer(QMessageBox::Ok, editor.List()->itemText(1));
+    KorvexTest::CModalHelper input, info, question, rename;
+    input.StartAnswer(QMessageBox::Ok, probe.Items(1).at(1));
     info.StartAnswer(QMessageBox::Ok);
-    editor.Click("m_pAdd1");
-    QVERIFY(input.Done());
-    QVERIFY(info.Done());
-    QCOMPARE(input.Seen().title, addTitle);
+    probe.Add(1);
+    QVERIFY(input.Done() && info.Done());
+    QCOMPARE(input.Seen().title, kind.addTitle);
     QCOMPARE(input.Seen().text, nameLabel);
     QCOMPARE(info.Seen().title, messageTitle);
     QCOMPARE(info.Seen().text, nameExists);
 
     question.StartAnswer(QMessageBox::No);
-    editor.Click("m_pDel1");
+    probe.Delete(1);
     QVERIFY(question.Done());
     QCOMPARE(question.Seen().title, messageTitle);
     QCOMPARE(question.Seen().text, confirmDelete);
     QCOMPARE(question.Seen().buttons.count(QLatin1Char(',')), 1);
 
-    input.StartAnswer(QMessageBox::Ok, "Z");
-    editor.Click("m_pMod1");
-    QVERIFY(input.Done());
-    QCOMPARE(input.Seen().title, renameTitle);
-    QCOMPARE(editor.Items().at(0), QStringLiteral("Z"));
-    QCOMPARE(editor.Items().size(), 2);
+    rename.StartAnswer(QMessageBox::Ok, "Z");
+    probe.Rename(1);
+    QVERIFY(rename.Done());
+    QCOMPARE(rename.Seen().title, kind.renameTitle);
+    QCOMPARE(probe.Items(1).at(0), QStringLiteral("Z"));
+    QCOMPARE(probe.Items(1).size(), 2);
 }
 
 QTEST_MAIN(TestEditors)

@@ -43,11 +43,11 @@ public slots:
     void slotTableCellChanged(int row, int column);
 
 private:
+    /// The coolant of that name; only its rows may be changed through the pointer, its
+    /// name orders the set.
+    CCoolant *FindCoolant(const QString &name);
     /// The coolant selected in the list, or null after reporting that it is missing.
-    const CCoolant *CurrentCoolant() const;
-    /// Puts \a coolant in place of the coolant of the same name (the set's elements
-    /// cannot be changed in place).
-    void ReplaceCoolant(const CCoolant &coolant);
+    CCoolant *CurrentCoolant();
 
     std::unique_ptr<Ui::CCoolantRedactorDialog> m_ui;
     std::set<CCoolant> m_coolants;

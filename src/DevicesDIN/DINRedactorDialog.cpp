@@ -14,12 +14,13 @@ CDINRedactorDialog::CDINRedactorDialog(QWidget *parent)
 {
     m_ui->setupUi(this);
     m_lists = std::make_unique<CEditorLists>(this, m_ui->m_pDataTableWidget);
+    const auto devices = KorvexCore::VectorLevel(m_devices);
     m_lists->AddLevel(
         m_ui->m_pComboBox1,
         CEditorLists::CategoryTexts(tr("Добавление нового прибора"), tr("Изменение типа прибора")),
-        KorvexCore::VectorLevel<CDeviceDIN>([this](const QStringList &) { return &m_devices; }));
+        devices);
     m_lists->SetOneRowTable<CDeviceDIN>(
-        [this](const QStringList &path) { return KorvexCore::FindNamed(m_devices, path.at(0)); },
+        devices.find,
         // The editor's own order: pressure first, then the two flows.
         KorvexCore::EditorTextColumns(
             DeviceDINColumns(), { PressureColumn, ExpenditureColdColumn, ExpenditureHotColumn }));

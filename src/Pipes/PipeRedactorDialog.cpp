@@ -14,12 +14,13 @@ CPipeRedactorDialog::CPipeRedactorDialog(QWidget *parent)
 {
     m_ui->setupUi(this);
     m_lists = std::make_unique<CEditorLists>(this, m_ui->m_pDataTableWidget);
+    const auto pipes = KorvexCore::VectorLevel(m_pipes);
     m_lists->AddLevel(
         m_ui->m_pComboBox1,
         CEditorLists::CategoryTexts(tr("Добавление нового типа трубы"), tr("Изменение типа трубы")),
-        KorvexCore::VectorLevel<CPipe>([this](const QStringList &) { return &m_pipes; }));
+        pipes);
     m_lists->SetOneRowTable<CPipe>(
-        [this](const QStringList &path) { return KorvexCore::FindNamed(m_pipes, path.at(0)); },
+        pipes.find,
         KorvexCore::EditorTextColumns(
             PipeColumns(), { DOutsideColumn, DInsideColumn, RoughnessColumn, LamdaColumn }));
     KorvexCore::PrepareEditor(this, m_ui.get());

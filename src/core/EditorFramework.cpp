@@ -24,9 +24,10 @@ CLevelTexts CEditorLists::CategoryTexts(const QString &addTitle, const QString &
     return texts;
 }
 
-void CEditorLists::AddLevel(QComboBox *list, const CLevelTexts &texts, CLevelAccess access)
+void CEditorLists::AddLevel(QComboBox *list, const CLevelTexts &texts, CLevelAccess access,
+                            CLevelOptions options)
 {
-    m_levels.push_back({ list, texts, std::move(access) });
+    m_levels.push_back({ list, texts, std::move(access), std::move(options) });
 }
 
 void CEditorLists::SetTable(std::function<void(const QStringList &)> fill,
@@ -47,9 +48,10 @@ void CEditorLists::Refill()
 void CEditorLists::ListChanged(int level)
 {
     ClearListsBelow(level);
-    ClearTable();
+    if (level == LevelCount() || Level(level).options.table == ETableOnChange::Clear)
+        ClearTable();
     QStringList path;
-    if (!LookUp(level, &path, true))
+    if (!LookUp(level, &path, EEmptyLists::StopQuietly))
         return;
     if (level < LevelCount()) {
         FillList(level + 1, path);
@@ -61,15 +63,22 @@ void CEditorLists::ListChanged(int level)
 
 void CEditorLists::Add(int level)
 {
+    const QString name = AskName(level, Level(level).texts.addTitle, QString());
+    if (!name.isEmpty())
+        AddName(level, name);
+}
+
+bool CEditorLists::AddName(int level, const QString &name)
+{
     QStringList parents;
-    QString name;
-    if (!AskFreeName(level, Level(level).texts.addTitle, QString(), &parents, &name))
-        return;
+    if (name.isEmpty() || !IsFree(level, name, &parents))
+        return false;
     const CLevel &current = Level(level);
     current.access.insert(parents, name);
     // With signals on: selecting the new element refills the levels below and the table.
     current.list->addItem(name);
     current.list->setCurrentIndex(current.list->count() - 1);
+    return true;
 }
 
 void CEditorLists::Delete(int level)
@@ -80,7 +89,7 @@ void CEditorLists::Delete(int level)
         == QMessageBox::No)
         return;
     QStringList path;
-    if (!LookUp(level, &path, false))
+    if (!LookUp(level, &path, EEmptyLists::Report))
         return;
     const QString name = path.takeLast();
     current.access.erase(path, name);
@@ -92,13 +101,23 @@ void CEditorLists::Rename(int level)
 {
     const CLevel &current = Level(level);
     const QString oldName = current.list->currentText();
-    QStringList parents;
-    QString newName;
-    if (!AskFreeName(level, current.texts.renameTitle, oldName, &parents, &newName))
+    const QString newName = AskName(level, current.texts.renameTitle, oldName);
+    // The input box starts from the old name, so getting it back means "no change".
+    if (newName.isEmpty() || (!current.options.askName && newName == oldName))
         return;
+    RenameCurrent(level, newName);
+}
+
+bool CEditorLists::RenameCurrent(int level, const QString &newName)
+{
+    const CLevel &current = Level(level);
+    const QString oldName = current.list->currentText();
+    QStringList parents;
+    if (newName.isEmpty() || !IsFree(level, newName, &parents))
+        return false;
     if (!current.access.contains(parents, oldName)) {
         Inform(current.texts.notFound.arg(oldName));
-        return;
+        return false;
     }
     current.access.rename(parents, oldName, newName);
     // The content below does not depend on the name: only the item text changes.
@@ -107,18 +126,23 @@ void CEditorLists::Rename(int level)
     current.list->removeItem(index);
     current.list->insertItem(index, newName);
     current.list->setCurrentIndex(index);
+    return true;
 }
 
-bool CEditorLists::AskFreeName(int level, const QString &title, const QString &oldName,
-                               QStringList *parents, QString *name) const
+QString CEditorLists::AskName(int level, const QString &title, const QString &current) const
 {
+    if (const CNameAsker &ask = Level(level).options.askName)
+        return ask(title, current);
     bool ok = false;
-    *name = PromptText(m_dialog, title, tr("Введите имя:"), oldName, &ok);
-    if (!ok || name->isEmpty() || *name == oldName)
+    const QString name = PromptText(m_dialog, title, tr("Введите имя:"), current, &ok);
+    return ok ? name : QString();
+}
+
+bool CEditorLists::IsFree(int level, const QString &name, QStringList *parents) const
+{
+    if (!LookUp(level - 1, parents, EEmptyLists::Report))
         return false;
-    if (!LookUp(level - 1, parents, false))
-        return false;
-    if (Level(level).access.contains(*parents, *name)) {
+    if (Level(level).access.contains(*parents, name)) {
         Inform(Level(level).texts.nameExists);
         return false;
     }
@@ -128,15 +152,15 @@ bool CEditorLists::AskFreeName(int level, const QString &title, const QString &o
 void CEditorLists::TableChanged()
 {
     QStringList path;
-    if (m_storeTable && LookUp(LevelCount(), &path, true))
+    if (m_storeTable && LookUp(LevelCount(), &path, EEmptyLists::StopQuietly))
         m_storeTable(path);
 }
 
-bool CEditorLists::LookUp(int levels, QStringList *path, bool quietWhenEmpty) const
+bool CEditorLists::LookUp(int levels, QStringList *path, EEmptyLists emptyLists) const
 {
     for (int level = 1; level <= levels; ++level) {
         const CLevel &current = Level(level);
-        if (quietWhenEmpty && current.list->count() == 0)
+        if (emptyLists == EEmptyLists::StopQuietly && current.list->count() == 0)
             return false;
         const QString name = current.list->currentText();
         if (!current.access.contains(*path, name)) {
@@ -155,15 +179,20 @@ void CEditorLists::ClearTable()
         m_table->removeRow(0);
 }
 
-void CEditorLists::ShowRows(const std::vector<QStringList> &rows)
+void CEditorLists::ShowRows(const std::vector<CTableRow> &rows)
 {
     {
         const QSignalBlocker blocker(m_table);
-        for (const QStringList &texts : rows) {
+        for (const CTableRow &cells : rows) {
             const int row = m_table->rowCount();
             m_table->insertRow(row);
-            for (int column = 0; column < texts.size(); ++column)
-                m_table->setItem(row, column, new QTableWidgetItem(texts.at(column)));
+            for (int column = 0; column < cells.texts.size(); ++column) {
+                auto *item = new QTableWidgetItem(cells.texts.at(column));
+                const auto icon = cells.icons.constFind(column);
+                if (icon != cells.icons.constEnd())
+                    item->setIcon(*icon);
+                m_table->setItem(row, column, item);
+            }
         }
     }
     m_table->resizeColumnsToContents();
@@ -182,6 +211,11 @@ QStringList CEditorLists::RowTexts(int row) const
     for (int column = 0; column < m_table->columnCount(); ++column)
         texts << model->index(row, column).data(Qt::DisplayRole).toString();
     return texts;
+}
+
+QIcon CEditorLists::CellIcon(int row, int column) const
+{
+    return qvariant_cast<QIcon>(m_table->model()->index(row, column).data(Qt::DecorationRole));
 }
 
 void CEditorLists::Inform(const QString &text) const

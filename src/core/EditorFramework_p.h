@@ -10,13 +10,13 @@
 // \code
 // m_ui->setupUi(this);
 // m_lists = std::make_unique<CEditorLists>(this, m_ui->m_pDataTableWidget);
+// const auto pipes = KorvexCore::VectorLevel(m_pipes);
 // m_lists->AddLevel(m_ui->m_pComboBox1,
 //                   CEditorLists::CategoryTexts(tr("Добавление нового типа трубы"),
 //                                               tr("Изменение типа трубы")),
-//                   VectorLevel<CPipe>([this](const QStringList &) { return &m_pipes; }));
-// m_lists->SetOneRowTable<CPipe>(
-//         [this](const QStringList &path) { return FindNamed(m_pipes, path.at(0)); },
-//         { { &CPipe::GetDOutside, &CPipe::SetDOutside }, ... });
+//                   pipes);
+// m_lists->SetOneRowTable<CPipe>(pipes.find,
+//                                { { &CPipe::GetDOutside, &CPipe::SetDOutside }, ... });
 // PrepareEditor(this, m_ui.get()); // window icon, and the form's signals to the slots
 //
 // void CPipeRedactorDialog::SetData(const std::vector<CPipe> &pipes)
@@ -34,25 +34,19 @@
 // }
 // \endcode
 //
-// Lower levels receive the names selected above them ("parents"); a second level of
-// groups and members reads
-// VectorLevel<CMember>([this](const QStringList &p) { return MembersOf(p.at(0)); }).
-//
-// Containers that are not vectors (an ordered std::set, say) describe a level with
-// their own CLevelAccess callbacks, and a table of many rows is filled and read back
-// through SetTable() with ShowRows() and RowTexts():
+// A lower level is reached through the operations of its parent class; the parent is
+// found by the level above, so each further level is one declaration:
 //
 // \code
-// CLevelAccess coolants;
-// coolants.names = [this](const QStringList &) { ... names in set order ... };
-// coolants.contains = [this](const QStringList &, const QString &name) { ... };
-// coolants.insert = [this](const QStringList &, const QString &name) { ... };
-// coolants.erase = ...;
-// coolants.rename = ...; // erase, then insert the renamed copy
-// m_lists->SetTable(
-//         [this](const QStringList &path) { m_lists->ShowRows(RowsOf(path.at(0))); },
-//         [this](const QStringList &path) { ... m_lists->RowTexts(row) ... });
+// const auto groups = VectorLevel(m_groups);
+// const auto materials = ChildLevel(groups, &CMaterialGroup::GetMaterials,
+//                                   &CMaterialGroup::FindMaterial,
+//                                   &CMaterialGroup::InsertMaterial,
+//                                   &CMaterialGroup::DeleteMaterial);
 // \endcode
+//
+// An ordered std::set of records is SetLevel(m_coolants); a table of many rows is
+// filled and read back through SetTable() with ShowRows() and RowTexts() / CellIcon().
 
 #include "core/NamedElements_p.h"
 #include "core/TablePersistence_p.h"
@@ -60,11 +54,14 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QHash>
+#include <QIcon>
 #include <QPushButton>
 #include <QStringList>
 #include <QTableWidget>
 
 #include <functional>
+#include <set>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -94,39 +91,137 @@ struct CLevelAccess
         rename;
 };
 
-/// A level whose elements live in a std::vector of named records; \a children gives
-/// the vector below the selected parents (null when there is none).
-template<class T>
-CLevelAccess VectorLevel(std::function<std::vector<T> *(const QStringList &parents)> children)
+/// A level over records of type T. Besides what the lists need it finds the record a
+/// path of names selects (one name per level down to this one), which is how the level
+/// below reaches its parent and how a table reaches its leaf.
+template<class T> struct CElementLevel : CLevelAccess
 {
-    CLevelAccess access;
-    access.names = [children](const QStringList &parents) {
-        QStringList names;
-        if (const std::vector<T> *elements = children(parents)) {
-            for (const T &element : *elements)
-                names << element.GetName();
+    int depth = 1; ///< 1 for the first list
+    std::function<T *(const QStringList &path)> find;
+};
+
+namespace Detail {
+
+/// A record made from its name alone, whether or not the class has a constructor for it.
+template<class T> T MakeNamed(const QString &name)
+{
+    if constexpr (std::is_constructible_v<T, const QString &>) {
+        return T(name);
+    } else {
+        T element;
+        element.SetName(name);
+        return element;
+    }
+}
+
+template<class Elements> QStringList NamesOf(const Elements &elements)
+{
+    QStringList names;
+    for (const auto &element : elements)
+        names << element.GetName();
+    return names;
+}
+
+/// How a record changes its name where it is kept: in place, or (when the container is
+/// ordered by name) by taking it out and putting the renamed copy back.
+enum class ERenaming { InPlace, Reinsert };
+
+template<class T>
+CElementLevel<T>
+MakeLevel(int depth, std::function<QStringList(const QStringList &parents)> names,
+          std::function<T *(const QStringList &parents, const QString &name)> find,
+          std::function<void(const QStringList &parents, const T &element)> insert,
+          std::function<void(const QStringList &parents, const QString &name)> erase,
+          ERenaming renaming)
+{
+    CElementLevel<T> level;
+    level.depth = depth;
+    level.names = names;
+    level.find = [find](const QStringList &path) {
+        return find(path.mid(0, path.size() - 1), path.last());
+    };
+    level.contains = [find](const QStringList &parents, const QString &name) {
+        return find(parents, name) != nullptr;
+    };
+    level.insert = [insert](const QStringList &parents, const QString &name) {
+        insert(parents, MakeNamed<T>(name));
+    };
+    level.erase = erase;
+    level.rename = [find, insert, erase, renaming](const QStringList &parents,
+                                                   const QString &oldName, const QString &newName) {
+        T *element = find(parents, oldName);
+        if (!element)
+            return;
+        if (renaming == ERenaming::InPlace) {
+            element->SetName(newName);
+            return;
         }
-        return names;
+        T renamed = *element;
+        renamed.SetName(newName);
+        erase(parents, oldName);
+        insert(parents, renamed);
     };
-    access.contains = [children](const QStringList &parents, const QString &name) {
-        std::vector<T> *elements = children(parents);
-        return elements && FindNamed(*elements, name);
-    };
-    access.insert = [children](const QStringList &parents, const QString &name) {
-        if (std::vector<T> *elements = children(parents))
-            InsertNamed(*elements, T(name));
-    };
-    access.erase = [children](const QStringList &parents, const QString &name) {
-        if (std::vector<T> *elements = children(parents))
-            DeleteNamed(*elements, name);
-    };
-    access.rename
-        = [children](const QStringList &parents, const QString &oldName, const QString &newName) {
-              std::vector<T> *elements = children(parents);
-              if (T *element = elements ? FindNamed(*elements, oldName) : nullptr)
-                  element->SetName(newName);
-          };
-    return access;
+    return level;
+}
+
+} // namespace Detail
+
+/// The first level over a std::vector of named records, kept by the editor.
+template<class T> CElementLevel<T> VectorLevel(std::vector<T> &elements)
+{
+    std::vector<T> *vector = &elements;
+    return Detail::MakeLevel<T>(
+        1, [vector](const QStringList &) { return Detail::NamesOf(*vector); },
+        [vector](const QStringList &, const QString &name) { return FindNamed(*vector, name); },
+        [vector](const QStringList &, const T &element) { InsertNamed(*vector, element); },
+        [vector](const QStringList &, const QString &name) { DeleteNamed(*vector, name); },
+        Detail::ERenaming::InPlace);
+}
+
+/// The first level over a std::set of records ordered by name: lookups are exact finds
+/// with a key made from the name, and a renamed record moves to its new place in the set
+/// (the list keeps showing it where it was until the next refill).
+template<class T> CElementLevel<T> SetLevel(std::set<T> &elements)
+{
+    std::set<T> *set = &elements;
+    return Detail::MakeLevel<T>(
+        1, [set](const QStringList &) { return Detail::NamesOf(*set); },
+        [set](const QStringList &, const QString &name) {
+            return FindInSet(*set, Detail::MakeNamed<T>(name));
+        },
+        [set](const QStringList &, const T &element) { set->insert(element); },
+        [set](const QStringList &, const QString &name) { set->erase(Detail::MakeNamed<T>(name)); },
+        Detail::ERenaming::Reinsert);
+}
+
+/// The level below \a parents, whose records keep their children themselves: \a children
+/// gives a parent's child vector (a const getter will do), \a find the first child of a
+/// name (the non-const form; its key is the name or a record made from it), \a insert
+/// appends a child and \a erase removes the first child of the given one's name.
+template<class P, class C, class Key, class Children, class Insert, class Erase>
+CElementLevel<C> ChildLevel(const CElementLevel<P> &parents, Children children, C *(P::*find)(Key),
+                            Insert insert, Erase erase)
+{
+    const std::function<P *(const QStringList &)> parentOf = parents.find;
+    return Detail::MakeLevel<C>(
+        parents.depth + 1,
+        [parentOf, children](const QStringList &path) {
+            P *parent = parentOf(path);
+            return parent ? Detail::NamesOf(std::invoke(children, *parent)) : QStringList();
+        },
+        [parentOf, find](const QStringList &path, const QString &name) -> C * {
+            P *parent = parentOf(path);
+            return parent ? (parent->*find)(Detail::MakeNamed<std::decay_t<Key>>(name)) : nullptr;
+        },
+        [parentOf, insert](const QStringList &path, const C &element) {
+            if (P *parent = parentOf(path))
+                std::invoke(insert, *parent, element);
+        },
+        [parentOf, erase](const QStringList &path, const QString &name) {
+            if (P *parent = parentOf(path))
+                std::invoke(erase, *parent, Detail::MakeNamed<C>(name));
+        },
+        Detail::ERenaming::InPlace);
 }
 
 /// One table column bound to a text field of the leaf record.
@@ -134,6 +229,43 @@ template<class T> struct CTextColumn
 {
     const QString &(T::*get)() const;
     void (T::*set)(const QString &);
+};
+
+/// One table row as shown: a text per column, and an icon on the cells that carry a
+/// picture (the decoration of the cell).
+struct CTableRow
+{
+    CTableRow(QStringList texts = QStringList(), QHash<int, QIcon> icons = {})
+        : texts(std::move(texts))
+        , icons(std::move(icons))
+    { }
+    QStringList texts;
+    QHash<int, QIcon> icons; ///< by column
+};
+
+/// Whether a lookup treats an empty list as the end of the road or as a failure.
+enum class EEmptyLists {
+    StopQuietly, ///< an empty list ends the lookup without a message
+    Report ///< an empty list is looked up like any other, and its empty name is reported
+};
+
+/// What a change of a list (other than the last) does to the table.
+enum class ETableOnChange {
+    Clear, ///< emptied at once: an empty list or a failed lookup leaves no row
+    KeepUntilRefilled ///< left as it is until a level below refills it
+};
+
+/// Asks for the name of a new element (\a current empty) or the new name of the current
+/// one; an empty result means the user gave none.
+using CNameAsker = std::function<QString(const QString &title, const QString &current)>;
+
+/// What one level does differently from the usual.
+struct CLevelOptions
+{
+    /// Replaces the one-line input box. Such an asker composes the name anew, so a
+    /// rename that gives the old name back is refused as taken rather than ignored.
+    CNameAsker askName;
+    ETableOnChange table = ETableOnChange::Clear;
 };
 
 class CEditorLists
@@ -148,7 +280,8 @@ public:
     static CLevelTexts CategoryTexts(const QString &addTitle, const QString &renameTitle);
 
     /// Appends the next level down the hierarchy; levels are numbered from 1.
-    void AddLevel(QComboBox *list, const CLevelTexts &texts, CLevelAccess access);
+    void AddLevel(QComboBox *list, const CLevelTexts &texts, CLevelAccess access,
+                  CLevelOptions options = CLevelOptions());
     int LevelCount() const { return int(m_levels.size()); }
 
     /// How the table shows the leaf selected by \a path (one name per level) and
@@ -168,7 +301,7 @@ public:
                     QStringList texts;
                     for (const CTextColumn<T> &column : columns)
                         texts << (leaf->*column.get)();
-                    ShowRows({ texts });
+                    ShowRows({ CTableRow(texts) });
                 }
             },
             [this, findLeaf, columns](const QStringList &path) {
@@ -187,24 +320,42 @@ public:
     void Refill();
     /// The current item of list \a level changed: refill the lists below and the table.
     void ListChanged(int level);
+    /// Asks for a name and adds it (AddName).
     void Add(int level);
     void Delete(int level);
+    /// Asks for a new name of the current element and gives it (RenameCurrent); the
+    /// input box left unchanged does nothing.
     void Rename(int level);
     /// A table cell was edited: store the table into the selected leaf.
     void TableChanged();
 
+    /// Adds an element named \a name under the selected parents and selects it; a
+    /// missing parent or a taken name is reported. True when added.
+    bool AddName(int level, const QString &name);
+    /// Renames the current element of \a level to \a newName, which must be free among its
+    /// siblings (its own name included); problems are reported. True when renamed.
+    bool RenameCurrent(int level, const QString &newName);
+
     // Building blocks for editors with more than a one-row table.
 
     /// Looks up the elements selected in lists 1 … \a levels, appending their names
-    /// to \a path. A missing element is reported and ends the lookup; an empty list
-    /// ends it silently when \a quietWhenEmpty.
-    bool LookUp(int levels, QStringList *path, bool quietWhenEmpty) const;
+    /// to \a path. A missing element is reported and ends the lookup.
+    bool LookUp(int levels, QStringList *path, EEmptyLists emptyLists) const;
+    /// The record selected in lists 1 … \a level's depth, or null (reported when missing).
+    template<class T>
+    T *Selected(const CElementLevel<T> &level, EEmptyLists emptyLists = EEmptyLists::Report) const
+    {
+        QStringList path;
+        return LookUp(level.depth, &path, emptyLists) ? level.find(path) : nullptr;
+    }
     void ClearTable();
     /// Appends \a rows with the table's signals blocked, then fits columns and rows.
-    void ShowRows(const std::vector<QStringList> &rows);
+    void ShowRows(const std::vector<CTableRow> &rows);
     int RowCount() const;
     /// The display texts of every cell of \a row.
     QStringList RowTexts(int row) const;
+    /// The icon shown in a cell; null when it has none.
+    QIcon CellIcon(int row, int column) const;
     /// An information box titled "Редактор базы данных".
     void Inform(const QString &text) const;
 
@@ -214,12 +365,14 @@ private:
         QComboBox *list;
         CLevelTexts texts;
         CLevelAccess access;
+        CLevelOptions options;
     };
     const CLevel &Level(int level) const { return m_levels[size_t(level - 1)]; }
-    /// Asks for a name (\a oldName to start from) that no element below the selected
-    /// parents has yet; false when the user gives none or the name is taken (reported).
-    bool AskFreeName(int level, const QString &title, const QString &oldName, QStringList *parents,
-                     QString *name) const;
+    /// The name the user gives, through the level's asker or the input box; empty for none.
+    QString AskName(int level, const QString &title, const QString &current) const;
+    /// Looks up the parents of \a level and checks that none of their children is
+    /// called \a name; false after reporting a problem.
+    bool IsFree(int level, const QString &name, QStringList *parents) const;
     void ClearListsBelow(int level);
     void FillList(int level, const QStringList &parents);
 
