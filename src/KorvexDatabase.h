@@ -4,9 +4,11 @@
 
 #include "KorvexDatabase_export.h"
 
+#include "core/DatabaseError.h"
 #include "core/KorvexCommonDatabaseManager.h"
 #include "core/KorvexInterfaces.h"
 #include "core/Prompts.h"
+#include "core/TableDatabase.h"
 #include "core/WidgetPlacement.h"
 
 #include "Pipes/PipeDatabaseTypes.h"

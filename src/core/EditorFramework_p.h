@@ -15,8 +15,8 @@
 //                   CEditorLists::CategoryTexts(tr("Добавление нового типа трубы"),
 //                                               tr("Изменение типа трубы")),
 //                   pipes);
-// m_lists->SetOneRowTable<CPipe>(pipes.find,
-//                                { { &CPipe::GetDOutside, &CPipe::SetDOutside }, ... });
+// m_lists->SetOneRowTable<CPipe>(
+//         pipes.find, EditorTextColumns(PipeColumns(), { DOutsideColumn, ... }));
 // PrepareEditor(this, m_ui.get()); // window icon, and the form's signals to the slots
 //
 // void CPipeRedactorDialog::SetData(const std::vector<CPipe> &pipes)
@@ -30,7 +30,7 @@
 //
 // void CPipeDatabase::ShowContent()
 // {
-//     RunEditor<CPipeRedactorDialog>(m_name, m_pipes, [this]() { SaveDataToDataBase(); });
+//     RunEditor<CPipeRedactorDialog>(*this, m_pipes, [this]() { SaveDataToDataBase(); });
 // }
 // \endcode
 //
