@@ -109,8 +109,11 @@ int main(int argc, char *argv[])
     parser.addOption(screenshotOption);
     parser.process(app);
 
+    // Beside the host in the build folder; installed, in the library folder the loader knows.
     QLibrary library(QCoreApplication::applicationDirPath() + QStringLiteral("/KorvexDatabase"));
-    if (!library.load()) {
+    if (!library.load())
+        library.setFileNameAndVersion(QStringLiteral("KorvexDatabase"), KORVEX_SOVERSION);
+    if (!library.isLoaded() && !library.load()) {
         std::fprintf(stderr, "korvex-host: cannot load the library: %s\n",
                      qPrintable(library.errorString()));
         return 2;
