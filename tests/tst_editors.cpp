@@ -6,15 +6,10 @@
 #include "TestSupport.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QPushButton>
-#include <QTableWidget>
 
-using KorvexCoolantDatabase::CCoolant;
-using KorvexDeviceDINDatabase::CDeviceDIN;
 using KorvexInterfaces::IKorvexCommonDatabase;
-using KorvexPipeDatabase::CPipe;
 using KorvexTest::CEditorProbe;
+using KorvexTest::CModalHelper;
 using Rows = std::vector<QStringList>;
 
 namespace {
@@ -29,37 +24,39 @@ QStringList Cells(const QString &name, int count)
 {
     QStringList cells;
     for (int c = 0; c < count; ++c)
-        cells << name + QLatin1Char('-') + QString::number(c);
+        cells << name + '-' + QString::number(c);
     return cells;
 }
 
-CPipe Pipe(const QString &n)
+KorvexPipeDatabase::CPipe Pipe(const QString &n)
 {
     const QStringList c = Cells(n, 4);
-    return CPipe(n, c[0], c[1], c[2], c[3]);
+    return { n, c[0], c[1], c[2], c[3] };
 }
 
-CDeviceDIN Device(const QString &n)
+// The constructor takes the values in another order than the table shows them.
+KorvexDeviceDINDatabase::CDeviceDIN Device(const QString &n)
 {
     const QStringList c = Cells(n, 3);
-    return CDeviceDIN(n, c[1], c[2], c[0]);
+    return { n, c[1], c[2], c[0] };
 }
 
-/// A coolant "X" has one row whose four values are the code of its first letter.
-CCoolant Coolant(const QString &name)
+/// A coolant "X" has one row whose four values are the code of its first
+/// letter.
+KorvexCoolantDatabase::CCoolant Coolant(const QString &name)
 {
     const int code = name.at(0).unicode();
-    return CCoolant(name, { { code, double(code), double(code), double(code) } });
+    return { name, { { code, double(code), double(code), double(code) } } };
 }
 
-/// What the shared editor tests know of one editor. Every record of the data an editor
-/// or database is made on is built from its name, so its table rows are known too.
+/// What the shared editor tests know of one editor. Every record of the data an
+/// editor or database is made on is built from its name, so its table rows are
+/// known too.
 struct CEditorKind
 {
     const char *name;
     QStringList headings;
-    QString addTitle;
-    QString renameTitle;
+    QString addTitle, renameTitle;
     bool cellsAsTyped; ///< every cell keeps the text typed into it
     QStringList sample; ///< realistic names, for the look
     Rows newRecordRows; ///< of a record made from its name alone
@@ -69,7 +66,8 @@ struct CEditorKind
     std::function<std::unique_ptr<IKorvexCommonDatabase>(const QStringList &names)> makeDatabase;
 };
 
-/// Fills in how \a kind makes its editor and database from records built by \a record.
+/// Fills in how \a kind makes its editor and database from records built by \a
+/// record.
 template<class Editor, class Database, class Record>
 CEditorKind Made(CEditorKind kind, Record (*record)(const QString &),
                  void (Database::*insert)(const Record &))
@@ -98,6 +96,8 @@ const std::vector<CEditorKind> &Kinds()
     using namespace KorvexPipeDatabase;
     using namespace KorvexDeviceDINDatabase;
     using namespace KorvexCoolantDatabase;
+    const auto textRows
+        = [](int count) { return [count](const QString &n) { return Rows { Cells(n, count) }; }; };
     static const std::vector<CEditorKind> kinds {
         Made<CPipeRedactorDialog>({ "pipe",
                                     { "Наружный Ø", "Внутренний Ø", "Шероховатость", "λ стенок" },
@@ -105,8 +105,8 @@ const std::vector<CEditorKind> &Kinds()
                                     "Изменение типа трубы",
                                     true,
                                     { "Сталь 20x2.8", "PE 16x2" },
-                                    { QStringList(4, QString()) },
-                                    [](const QString &n) { return Rows { Cells(n, 4) }; },
+                                    { QStringList(4, "") },
+                                    textRows(4),
                                     {},
                                     {} },
                                   Pipe, &CPipeDatabase::InsertPipe),
@@ -116,8 +116,8 @@ const std::vector<CEditorKind> &Kinds()
                                    "Изменение типа прибора",
                                    true,
                                    { "Умывальник", "Душ" },
-                                   { QStringList(3, QString()) },
-                                   [](const QString &n) { return Rows { Cells(n, 3) }; },
+                                   { QStringList(3, "") },
+                                   textRows(3),
                                    {},
                                    {} },
                                  Device, &CDeviceDINDatabase::InsertDeviceDIN),
@@ -142,8 +142,8 @@ const std::vector<CEditorKind> &Kinds()
     return kinds;
 }
 
-/// A data column "kind" with a row per editor; \a textCellsOnly leaves out editors that
-/// convert what is typed.
+/// A data column "kind" with a row per editor; \a textCellsOnly leaves out
+/// editors that convert what is typed.
 void AddKinds(bool textCellsOnly = false)
 {
     QTest::addColumn<int>("kind");
@@ -166,7 +166,8 @@ struct CEditor
         : dialog(Kind().makeEditor(names))
         , probe(dialog.get())
     { }
-    /// The table of the record \a name, selected first so that it is read from the copy.
+    /// The table of the record \a name, selected first so that it is read from
+    /// the copy.
     Rows RowsOf(const QString &name) const
     {
         probe.Select(1, name);
@@ -176,12 +177,12 @@ struct CEditor
     CEditorProbe probe;
 };
 
-/// Opens \a db's editor, lets \a action work on it and returns the last cell of its first
-/// row as it opened.
+/// Opens \a db's editor, lets \a action work on it and returns the last cell of
+/// its first row as it opened.
 QString Open(IKorvexCommonDatabase &db, std::function<void(const CEditorProbe &)> action)
 {
     QString seen;
-    KorvexTest::CModalHelper helper;
+    CModalHelper helper;
     helper.Start([&](QWidget *modal) {
         const CEditorProbe probe(modal);
         seen = probe.Rows().at(0).last();
@@ -200,7 +201,7 @@ class TestEditors : public QObject
 private slots:
     void cleanup()
     {
-        KorvexTest::CModalHelper::StopAll();
+        CModalHelper::StopAll();
         QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
@@ -214,6 +215,7 @@ private slots:
     void showContentSavesOnlyWhenAccepted();
     void realWidgetsWithData_data() { AddKinds(); }
     void realWidgetsWithData();
+    void helpersFailWhenWhatTheyWaitForNeverComes();
 };
 
 void TestEditors::addAndRename()
@@ -224,14 +226,14 @@ void TestEditors::addAndRename()
     QCOMPARE(empty.probe.Items(1), QStringList());
     QCOMPARE(empty.probe.Rows(), Rows());
     QCOMPARE(empty.probe.Headings(), kind.headings);
-    QVERIFY(prompts.Requests().empty());
 
     const CEditor editor({ "A", "B", "C" });
     const CEditorProbe &probe = editor.probe;
     probe.Select(1, "B");
-    prompts.AnswerText("ignored", false); // cancelled, then empty: nothing happens
+    prompts.AnswerText("ignored",
+                       false); // cancelled, then empty: nothing happens
     probe.Add(1);
-    prompts.AnswerText(QString());
+    prompts.AnswerText("");
     probe.Add(1);
     prompts.AnswerText("A");
     prompts.AnswerButton(QMessageBox::Ok);
@@ -244,12 +246,13 @@ void TestEditors::addAndRename()
     QCOMPARE(prompts.Texts(),
              QStringList({ nameLabel, nameLabel, nameLabel, nameExists, nameLabel, nameExists,
                            nameLabel }));
-    QCOMPARE(prompts.Requests()[0].title, kind.addTitle);
-    QCOMPARE(prompts.Requests()[0].initialText, QString());
-    QCOMPARE(prompts.Requests()[2].parent, editor.dialog.get());
-    QCOMPARE(prompts.Requests()[3].title, messageTitle);
-    QCOMPARE(prompts.Requests()[4].title, kind.renameTitle);
-    QCOMPARE(prompts.Requests()[4].initialText, QStringLiteral("B"));
+    const auto &asked = prompts.Requests();
+    QCOMPARE(asked[0].title, kind.addTitle);
+    QCOMPARE(asked[0].initialText, QString());
+    QCOMPARE(asked[2].parent, editor.dialog.get());
+    QCOMPARE(asked[3].title, messageTitle);
+    QCOMPARE(asked[4].title, kind.renameTitle);
+    QCOMPARE(asked[4].initialText, QStringLiteral("B"));
     QCOMPARE(probe.Items(1), QStringList({ "A", "B", "C" }));
 
     // A renamed record keeps its values and its place in the list.
@@ -270,17 +273,16 @@ void TestEditors::addAndRename()
 void TestEditors::cellEditsAreStoredAsTyped()
 {
     const CEditor editor({ "A", "C" });
-    const CEditorProbe &probe = editor.probe;
-    probe.Select(1, "A");
+    QTableWidget *table = editor.probe.Table();
+    editor.probe.Select(1, "A");
 
-    // Typing reaches the working copy at once, and a cell changed without notice is
-    // written back with the next edit.
-    QTableWidget *table = probe.Table();
+    // Typing reaches the working copy at once, and a cell changed without notice
+    // is written back with the next edit.
     {
         const QSignalBlocker blocker(table);
         table->item(0, 0)->setText(" first ");
     }
-    probe.Type(0, table->columnCount() - 1, "1,5 x");
+    editor.probe.Type(0, table->columnCount() - 1, "1,5 x");
     QStringList typed = Cells("A", table->columnCount());
     typed.first() = " first ";
     typed.last() = "1,5 x";
@@ -332,7 +334,8 @@ void TestEditors::showContentSavesOnlyWhenAccepted()
     KorvexTest::CTempDatabase temp;
     const auto db = kind.makeDatabase({ "A" });
     QString title;
-    // "7.00" reads back the same from a text cell and from a number shown with two decimals.
+    // "7.00" reads back the same from a text cell and from a number shown with
+    // two decimals.
     Open(*db, [&](const CEditorProbe &probe) {
         title = probe.Dialog()->windowTitle();
         probe.Type(0, probe.Table()->columnCount() - 1, "7.00");
@@ -363,7 +366,7 @@ void TestEditors::realWidgetsWithData()
     QVERIFY2(!QPixmap(path).isNull(), qPrintable(path));
 
     // The real modal boxes, without the seam.
-    KorvexTest::CModalHelper input, info, question, rename;
+    CModalHelper input, info, question, rename;
     input.StartAnswer(QMessageBox::Ok, probe.Items(1).at(1));
     info.StartAnswer(QMessageBox::Ok);
     probe.Add(1);
@@ -378,7 +381,7 @@ void TestEditors::realWidgetsWithData()
     QVERIFY(question.Done());
     QCOMPARE(question.Seen().title, messageTitle);
     QCOMPARE(question.Seen().text, confirmDelete);
-    QCOMPARE(question.Seen().buttons.count(QLatin1Char(',')), 1);
+    QCOMPARE(question.Seen().buttons.count(','), 1);
 
     rename.StartAnswer(QMessageBox::Ok, "Z");
     probe.Rename(1);
@@ -386,6 +389,32 @@ void TestEditors::realWidgetsWithData()
     QCOMPARE(rename.Seen().title, kind.renameTitle);
     QCOMPARE(probe.Items(1).at(0), QStringLiteral("Z"));
     QCOMPARE(probe.Items(1).size(), 2);
+}
+
+void TestEditors::helpersFailWhenWhatTheyWaitForNeverComes()
+{
+    // Every test above leans on these failing loudly; each expected failure is
+    // theirs.
+    {
+        CModalHelper forgotten;
+        forgotten.StartAnswer(QMessageBox::Ok);
+        QEXPECT_FAIL("", "destroyed while still waiting", Continue);
+    }
+    CModalHelper leftRunning, late;
+    leftRunning.StartAnswer(QMessageBox::Ok);
+    QEXPECT_FAIL("", "still waiting at cleanup", Continue);
+    CModalHelper::StopAll();
+    late.Start([](QWidget *) {}, 50);
+    QEXPECT_FAIL("", "its timeout passes", Continue);
+    QTest::qWait(300);
+    {
+        KorvexTest::CScriptedPrompts prompts;
+        prompts.AnswerButton(QMessageBox::Yes);
+        QEXPECT_FAIL("", "an answer is left unused", Continue);
+    }
+    KorvexTest::CScriptedPrompts prompts;
+    QEXPECT_FAIL("", "nothing was scripted", Continue);
+    KorvexCore::PromptInformation(nullptr, "Title", "Unexpected");
 }
 
 QTEST_MAIN(TestEditors)
