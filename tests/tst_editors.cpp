@@ -41,37 +41,46 @@ KorvexDeviceDINDatabase::CDeviceDIN Device(const QString &n)
     return { n, c[1], c[2], c[0] };
 }
 
-/// A coolant "X" has one row whose four values are the code of its first
-/// letter.
+/// A coolant "X" has one row whose four values are the code of its first letter.
 KorvexCoolantDatabase::CCoolant Coolant(const QString &name)
 {
     const int code = name.at(0).unicode();
     return { name, { { code, double(code), double(code), double(code) } } };
 }
 
-/// What the shared editor tests know of one editor. Every record of the data an
-/// editor or database is made on is built from its name, so its table rows are
-/// known too.
+/// What the shared editor tests know of one editor. Every record of the data an editor
+/// or database is made on is built from its name, so its table rows are known too.
 struct CEditorKind
 {
     const char *name;
     QStringList headings;
     QString addTitle, renameTitle;
-    bool cellsAsTyped; ///< every cell keeps the text typed into it
     QStringList sample; ///< realistic names, for the look
-    Rows newRecordRows; ///< of a record made from its name alone
-    std::function<Rows(const QString &name)> rows;
+    /// The rows of a record, for an editor that converts what is typed (and shows a new
+    /// record without rows); the others show the text cells as they are.
+    std::function<Rows(const QString &name)> convertedRows;
     std::function<QDialog *(const QStringList &names)> makeEditor;
     /// Saved when \a names is not empty.
     std::function<std::unique_ptr<IKorvexCommonDatabase>(const QStringList &names)> makeDatabase;
+
+    Rows RowsOf(const QString &n) const
+    {
+        return convertedRows ? convertedRows(n) : Rows { Cells(n, int(headings.size())) };
+    }
+    Rows NewRecordRows() const
+    {
+        return convertedRows ? Rows() : Rows { QStringList(headings.size(), "") };
+    }
 };
 
-/// Fills in how \a kind makes its editor and database from records built by \a
-/// record.
+/// The kind \a name, whose editor and database are made on records built by \a record.
 template<class Editor, class Database, class Record>
-CEditorKind Made(CEditorKind kind, Record (*record)(const QString &),
-                 void (Database::*insert)(const Record &))
+CEditorKind Made(const char *name, const QStringList &headings, const QString &addTitle,
+                 const QString &renameTitle, const QStringList &sample,
+                 Record (*record)(const QString &), void (Database::*insert)(const Record &),
+                 std::function<Rows(const QString &name)> convertedRows = {})
 {
+    CEditorKind kind { name, headings, addTitle, renameTitle, sample, convertedRows, {}, {} };
     kind.makeEditor = [record](const QStringList &names) {
         std::decay_t<decltype(std::declval<Editor>().GetData())> data;
         for (const QString &n : names)
@@ -96,59 +105,36 @@ const std::vector<CEditorKind> &Kinds()
     using namespace KorvexPipeDatabase;
     using namespace KorvexDeviceDINDatabase;
     using namespace KorvexCoolantDatabase;
-    const auto textRows
-        = [](int count) { return [count](const QString &n) { return Rows { Cells(n, count) }; }; };
     static const std::vector<CEditorKind> kinds {
-        Made<CPipeRedactorDialog>({ "pipe",
-                                    { "Наружный Ø", "Внутренний Ø", "Шероховатость", "λ стенок" },
-                                    "Добавление нового типа трубы",
-                                    "Изменение типа трубы",
-                                    true,
-                                    { "Сталь 20x2.8", "PE 16x2" },
-                                    { QStringList(4, "") },
-                                    textRows(4),
-                                    {},
-                                    {} },
-                                  Pipe, &CPipeDatabase::InsertPipe),
-        Made<CDINRedactorDialog>({ "din",
-                                   { "Давление", "Расход ХВ", "Расход ГВ" },
-                                   "Добавление нового прибора",
-                                   "Изменение типа прибора",
-                                   true,
-                                   { "Умывальник", "Душ" },
-                                   { QStringList(3, "") },
-                                   textRows(3),
-                                   {},
-                                   {} },
-                                 Device, &CDeviceDINDatabase::InsertDeviceDIN),
+        Made<CPipeRedactorDialog>("pipe",
+                                  { "Наружный Ø", "Внутренний Ø", "Шероховатость", "λ стенок" },
+                                  "Добавление нового типа трубы", "Изменение типа трубы",
+                                  { "Сталь 20x2.8", "PE 16x2" }, Pipe, &CPipeDatabase::InsertPipe),
+        Made<CDINRedactorDialog>("din", { "Давление", "Расход ХВ", "Расход ГВ" },
+                                 "Добавление нового прибора", "Изменение типа прибора",
+                                 { "Умывальник", "Душ" }, Device,
+                                 &CDeviceDINDatabase::InsertDeviceDIN),
         Made<CCoolantRedactorDialog>(
-            { "coolant",
-              { "Температура, ºС", "Теплоёмкость, Дж/кг  К", "Плотность, кг/м3",
-                "Вязкость, м2/с  * 10^6 (кинематическая)" },
-              "Добавление нового теплоносителя",
-              "Изменение телоносителя",
-              false,
-              { "Вода", "Антифриз" },
-              {},
-              [](const QString &n) {
-                  const int code = n.at(0).unicode();
-                  const QString value = QString::number(code, 'f', 2);
-                  return Rows { { QString::number(code), value, value, value } };
-              },
-              {},
-              {} },
-            Coolant, &CCoolantDatabase::InsertCoolant),
+            "coolant",
+            { "Температура, ºС", "Теплоёмкость, Дж/кг  К", "Плотность, кг/м3",
+              "Вязкость, м2/с  * 10^6 (кинематическая)" },
+            "Добавление нового теплоносителя", "Изменение телоносителя", { "Вода", "Антифриз" },
+            Coolant, &CCoolantDatabase::InsertCoolant,
+            [](const QString &n) {
+                const QString value = QString::number(n.at(0).unicode(), 'f', 2);
+                return Rows { { QString::number(n.at(0).unicode()), value, value, value } };
+            }),
     };
     return kinds;
 }
 
-/// A data column "kind" with a row per editor; \a textCellsOnly leaves out
-/// editors that convert what is typed.
+/// A data column "kind" with a row per editor; \a textCellsOnly leaves out editors that
+/// convert what is typed.
 void AddKinds(bool textCellsOnly = false)
 {
     QTest::addColumn<int>("kind");
     for (size_t i = 0; i < Kinds().size(); ++i) {
-        if (!textCellsOnly || Kinds()[i].cellsAsTyped)
+        if (!textCellsOnly || !Kinds()[i].convertedRows)
             QTest::newRow(Kinds()[i].name) << int(i);
     }
 }
@@ -166,8 +152,7 @@ struct CEditor
         : dialog(Kind().makeEditor(names))
         , probe(dialog.get())
     { }
-    /// The table of the record \a name, selected first so that it is read from
-    /// the copy.
+    /// The table of the record \a name, selected first so that it is read from the copy.
     Rows RowsOf(const QString &name) const
     {
         probe.Select(1, name);
@@ -177,8 +162,8 @@ struct CEditor
     CEditorProbe probe;
 };
 
-/// Opens \a db's editor, lets \a action work on it and returns the last cell of
-/// its first row as it opened.
+/// Opens \a db's editor, lets \a action work on it and returns the last cell of its first
+/// row as it opened.
 QString Open(IKorvexCommonDatabase &db, std::function<void(const CEditorProbe &)> action)
 {
     QString seen;
@@ -230,8 +215,7 @@ void TestEditors::addAndRename()
     const CEditor editor({ "A", "B", "C" });
     const CEditorProbe &probe = editor.probe;
     probe.Select(1, "B");
-    prompts.AnswerText("ignored",
-                       false); // cancelled, then empty: nothing happens
+    prompts.AnswerText("ignored", false); // cancelled, then empty: nothing happens
     probe.Add(1);
     prompts.AnswerText("");
     probe.Add(1);
@@ -260,14 +244,14 @@ void TestEditors::addAndRename()
     probe.Rename(1);
     QCOMPARE(probe.Items(1), QStringList({ "A", "b2", "C" }));
     QCOMPARE(probe.Current(1), QStringLiteral("b2"));
-    QCOMPARE(editor.RowsOf("A"), kind.rows("A"));
-    QCOMPARE(editor.RowsOf("b2"), kind.rows("B"));
+    QCOMPARE(editor.RowsOf("A"), kind.RowsOf("A"));
+    QCOMPARE(editor.RowsOf("b2"), kind.RowsOf("B"));
 
     prompts.AnswerText("New");
     probe.Add(1);
     QCOMPARE(probe.Items(1), QStringList({ "A", "b2", "C", "New" }));
     QCOMPARE(probe.Current(1), QStringLiteral("New"));
-    QCOMPARE(probe.Rows(), kind.newRecordRows);
+    QCOMPARE(probe.Rows(), kind.NewRecordRows());
 }
 
 void TestEditors::cellEditsAreStoredAsTyped()
@@ -276,8 +260,8 @@ void TestEditors::cellEditsAreStoredAsTyped()
     QTableWidget *table = editor.probe.Table();
     editor.probe.Select(1, "A");
 
-    // Typing reaches the working copy at once, and a cell changed without notice
-    // is written back with the next edit.
+    // Typing reaches the working copy at once, and a cell changed without notice is
+    // written back with the next edit.
     {
         const QSignalBlocker blocker(table);
         table->item(0, 0)->setText(" first ");
@@ -286,7 +270,7 @@ void TestEditors::cellEditsAreStoredAsTyped()
     QStringList typed = Cells("A", table->columnCount());
     typed.first() = " first ";
     typed.last() = "1,5 x";
-    QCOMPARE(editor.RowsOf("C"), Kind().rows("C"));
+    QCOMPARE(editor.RowsOf("C"), Kind().RowsOf("C"));
     QCOMPARE(editor.RowsOf("A"), Rows { typed });
 }
 
@@ -307,7 +291,7 @@ void TestEditors::deleteAsksFirstAndEmptiesSilently()
     probe.Delete(1);
     QCOMPARE(probe.Items(1), QStringList({ "A", "C" }));
     QCOMPARE(probe.Current(1), QStringLiteral("C"));
-    QCOMPARE(probe.Rows(), Kind().rows("C"));
+    QCOMPARE(probe.Rows(), Kind().RowsOf("C"));
     for (int i = 0; i < 2; ++i) {
         prompts.AnswerButton(QMessageBox::Yes);
         probe.Delete(1);
@@ -334,8 +318,7 @@ void TestEditors::showContentSavesOnlyWhenAccepted()
     KorvexTest::CTempDatabase temp;
     const auto db = kind.makeDatabase({ "A" });
     QString title;
-    // "7.00" reads back the same from a text cell and from a number shown with
-    // two decimals.
+    // "7.00" reads back the same from a text cell and from a number shown with two decimals.
     Open(*db, [&](const CEditorProbe &probe) {
         title = probe.Dialog()->windowTitle();
         probe.Type(0, probe.Table()->columnCount() - 1, "7.00");
@@ -345,7 +328,7 @@ void TestEditors::showContentSavesOnlyWhenAccepted()
 
     // Opened again, and after a fresh load, the editor shows what was kept.
     const auto cancel = [](const CEditorProbe &probe) { probe.Click("m_pCancelBtn"); };
-    const QString expected = accept ? "7.00" : kind.rows("A").at(0).last();
+    const QString expected = accept ? "7.00" : kind.RowsOf("A").at(0).last();
     QCOMPARE(Open(*db, cancel), expected);
     const auto loaded = kind.makeDatabase({});
     loaded->LoadData();
@@ -393,8 +376,7 @@ void TestEditors::realWidgetsWithData()
 
 void TestEditors::helpersFailWhenWhatTheyWaitForNeverComes()
 {
-    // Every test above leans on these failing loudly; each expected failure is
-    // theirs.
+    // Every test above leans on these failing loudly; each expected failure is theirs.
     {
         CModalHelper forgotten;
         forgotten.StartAnswer(QMessageBox::Ok);
