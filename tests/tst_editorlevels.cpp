@@ -3,41 +3,31 @@
 #include "core/EditorFramework_p.h"
 
 #include <QApplication>
-#include <QPainter>
 
-using KorvexCore::CEditorLists;
 using KorvexCore::CLevelOptions;
-using KorvexTest::CEditorProbe;
 using Rows = std::vector<QStringList>;
 
 namespace {
 
-/// A member has no constructor from its name alone, and is marked with a colour that the
-/// table shows as the icon of its note.
+/// A member has no constructor from its name alone; its mark is a colour that the table
+/// shows as the icon of the note cell.
 class CMember
 {
 public:
     CMember() = default;
     CMember(const QString &name, const QString &value, const QColor &mark)
-        : m_name(name)
-        , m_value(value)
-        , m_mark(mark)
+        : name(name)
+        , value(value)
+        , mark(mark)
     { }
-    const QString &GetName() const { return m_name; }
-    const QString &GetValue() const { return m_value; }
-    const QColor &GetMark() const { return m_mark; }
-    void SetName(const QString &name) { m_name = name; }
-    void SetValue(const QString &value) { m_value = value; }
-    void SetMark(const QColor &mark) { m_mark = mark; }
-
-private:
-    QString m_name;
-    QString m_value;
-    QColor m_mark;
+    const QString &GetName() const { return name; }
+    void SetName(const QString &newName) { name = newName; }
+    QString name, value;
+    QColor mark;
 };
 
-/// A group offers its members as the data classes do: a const getter, Find by a key
-/// member, Insert, and Delete of the first member of a name.
+/// A group offers its members as the data classes do: a const getter, Find (const and
+/// not) by a key member, Insert, and Delete of the first member of a name.
 class CGroup
 {
 public:
@@ -48,19 +38,13 @@ public:
     const QString &GetName() const { return m_name; }
     void SetName(const QString &name) { m_name = name; }
     const std::vector<CMember> &GetMembers() const { return m_members; }
-    CMember *FindMember(const CMember &key)
-    {
-        return KorvexCore::FindNamed(m_members, key.GetName());
-    }
+    CMember *FindMember(const CMember &key) { return KorvexCore::FindNamed(m_members, key.name); }
     const CMember *FindMember(const CMember &key) const
     {
-        return KorvexCore::FindNamed(m_members, key.GetName());
+        return KorvexCore::FindNamed(m_members, key.name);
     }
     void InsertMember(const CMember &member) { m_members.push_back(member); }
-    void DeleteMember(const CMember &member)
-    {
-        KorvexCore::DeleteNamed(m_members, member.GetName());
-    }
+    void DeleteMember(const CMember &member) { KorvexCore::DeleteNamed(m_members, member.name); }
 
 private:
     QString m_name;
@@ -68,14 +52,8 @@ private:
 };
 
 const QString memberExists = QStringLiteral("Участник с таким именем уже есть!");
-const QString groupExists = QStringLiteral("Категория с таким именем уже существует!");
-
-QIcon MarkIcon(const QColor &mark)
-{
-    QPixmap pixmap(8, 8);
-    pixmap.fill(mark);
-    return QIcon(pixmap);
-}
+const QString notFound = QStringLiteral("Не удалось найти участника %1!");
+const QString label = QStringLiteral("Введите имя:");
 
 /// Groups and their members, on plain widgets named as the editor forms name theirs.
 class CGroupEditor : public QDialog
@@ -86,13 +64,13 @@ public:
     struct CForm
     {
         QComboBox *m_pComboBox1, *m_pComboBox2;
-        QPushButton *m_pAdd1, *m_pDel1, *m_pMod1, *m_pAdd2, *m_pDel2, *m_pMod2;
-        QPushButton *m_pOKBtn, *m_pCancelBtn;
+        QPushButton *m_pAdd1, *m_pDel1, *m_pMod1, *m_pAdd2, *m_pDel2, *m_pMod2, *m_pOKBtn,
+            *m_pCancelBtn;
         QTableWidget *m_pDataTableWidget;
     };
 
-    CGroupEditor(std::vector<CGroup> data, const CLevelOptions &groupOptions,
-                 const CLevelOptions &memberOptions)
+    CGroupEditor(std::vector<CGroup> data, const CLevelOptions &groupOptions = {},
+                 const CLevelOptions &memberOptions = {})
         : groups(std::move(data))
         , m_form { Make<QComboBox>("m_pComboBox1"),
                    Make<QComboBox>("m_pComboBox2"),
@@ -113,26 +91,28 @@ public:
             = KorvexCore::ChildLevel(groupLevel, &CGroup::GetMembers, &CGroup::FindMember,
                                      &CGroup::InsertMember, &CGroup::DeleteMember);
         m_lists.AddLevel(m_form.m_pComboBox1,
-                         CEditorLists::CategoryTexts("Новая группа", "Другое имя группы"),
+                         KorvexCore::CEditorLists::CategoryTexts("Новая группа", "Другое имя"),
                          groupLevel, groupOptions);
         m_lists.AddLevel(m_form.m_pComboBox2,
-                         { "Новый участник", "Другое имя участника", memberExists,
-                           "Не удалось найти участника %1!", "Удалить участника?" },
+                         { "Новый участник", "Другое имя участника", memberExists, notFound,
+                           "Удалить участника?" },
                          members, memberOptions);
         m_lists.SetTable(
             [this, members](const QStringList &path) {
                 const CMember *member = members.find(path);
                 QHash<int, QIcon> icons;
-                if (member->GetMark().isValid())
-                    icons.insert(1, MarkIcon(member->GetMark()));
-                m_lists.ShowRows({ { { member->GetValue(), "note" }, icons } });
+                if (member->mark.isValid()) {
+                    QPixmap pixmap(8, 8);
+                    pixmap.fill(member->mark);
+                    icons.insert(1, QIcon(pixmap));
+                }
+                m_lists.ShowRows({ { { member->value, "note" }, icons } });
             },
             [this, members](const QStringList &path) {
                 CMember *member = members.find(path);
-                member->SetValue(m_lists.RowTexts(0).value(0));
+                member->value = m_lists.RowTexts(0).value(0);
                 const QIcon icon = m_lists.CellIcon(0, 1);
-                member->SetMark(icon.isNull() ? QColor()
-                                              : icon.pixmap(8, 8).toImage().pixelColor(0, 0));
+                member->mark = icon.isNull() ? QColor() : icon.pixmap(8).toImage().pixelColor(0, 0);
             });
         KorvexCore::PrepareEditor(this, &m_form);
         m_lists.Refill();
@@ -161,7 +141,7 @@ private:
     }
 
     CForm m_form;
-    CEditorLists m_lists;
+    KorvexCore::CEditorLists m_lists;
 };
 
 std::vector<CGroup> SampleGroups()
@@ -170,11 +150,12 @@ std::vector<CGroup> SampleGroups()
              CGroup("G2", { { "m1", "w1", QColor() } }) };
 }
 
+/// "name=value" of every member of \a group.
 QStringList Members(const CGroup &group)
 {
     QStringList names;
     for (const CMember &member : group.GetMembers())
-        names << member.GetName() + '=' + member.GetValue();
+        names << member.name + '=' + member.value;
     return names;
 }
 
@@ -186,187 +167,157 @@ class TestEditorLevels : public QObject
 private slots:
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
-    void childLevelFollowsTheSelectedParent();
-    void lookupFailuresAreReported();
-    void ownNameAskerCountsTheOldNameAsTaken();
-    void emptyListKeepsOrClearsTheTable_data();
-    void emptyListKeepsOrClearsTheTable();
+    void childLevelFollowsTheSelectedParent()
+    {
+        KorvexTest::CScriptedPrompts prompts;
+        CGroupEditor editor(SampleGroups());
+        const KorvexTest::CEditorProbe probe(&editor);
+        QCOMPARE(probe.Items(2), QStringList({ "m1", "m2" }));
+        QCOMPARE(probe.Rows(), Rows({ { "v1", "note" } }));
+        QVERIFY(!probe.Table()->item(0, 1)->icon().isNull());
+
+        // An edit stores the text and reads the mark back from the icon.
+        probe.Type(0, 0, "v1*");
+        QCOMPARE(editor.groups[0].GetMembers()[0].mark, QColor(Qt::red));
+        probe.Select(2, "m2");
+        QVERIFY(probe.Table()->item(0, 1)->icon().isNull());
+        probe.Type(0, 0, "v2*");
+        QVERIFY(!editor.groups[0].GetMembers()[1].mark.isValid());
+
+        prompts.AnswerText("m1"); // taken in G1
+        prompts.AnswerButton(QMessageBox::Ok);
+        probe.Add(2);
+        prompts.AnswerText("m3");
+        probe.Add(2);
+        QCOMPARE(Members(editor.groups[0]), QStringList({ "m1=v1*", "m2=v2*", "m3=" }));
+        QCOMPARE(probe.Current(2), QStringLiteral("m3"));
+        QCOMPARE(probe.Rows(), Rows({ { "", "note" } }));
+
+        // The other group's members are its own: the same names are free there.
+        probe.Select(1, "G2");
+        QCOMPARE(probe.Rows(), Rows({ { "w1", "note" } }));
+        prompts.AnswerText("m3");
+        probe.Add(2);
+        prompts.AnswerText("m1");
+        prompts.AnswerButton(QMessageBox::Ok);
+        probe.Rename(2);
+        prompts.AnswerText("m2");
+        probe.Rename(2);
+        QCOMPARE(Members(editor.groups[1]), QStringList({ "m1=w1", "m2=" }));
+
+        // A renamed parent still finds its children.
+        prompts.AnswerText("H");
+        probe.Rename(1);
+        QCOMPARE(probe.Items(2), QStringList({ "m1", "m2" }));
+        prompts.AnswerButton(QMessageBox::Yes);
+        probe.Delete(2);
+        QCOMPARE(Members(editor.groups[1]), QStringList({ "m1=w1" }));
+        prompts.AnswerButton(QMessageBox::Yes);
+        probe.Delete(1);
+        QCOMPARE(probe.Items(1), QStringList({ "G1" }));
+        QCOMPARE(probe.Items(2), QStringList({ "m1", "m2", "m3" }));
+
+        QCOMPARE(prompts.Texts(),
+                 QStringList({ label, memberExists, label, label, label, memberExists, label, label,
+                               "Удалить участника?", "Подтверждаете удаление категории?" }));
+        QCOMPARE(prompts.Requests()[0].title, QStringLiteral("Новый участник"));
+        QCOMPARE(prompts.Requests()[4].initialText, QStringLiteral("m3"));
+    }
+
+    void lookupFailuresAreReported()
+    {
+        KorvexTest::CScriptedPrompts prompts;
+        CGroupEditor editor(SampleGroups());
+        const KorvexTest::CEditorProbe probe(&editor);
+
+        // Removed behind the editor's back, while the lists still show them.
+        editor.groups[0].DeleteMember(CMember("m2", {}, {}));
+        prompts.AnswerButton(QMessageBox::Ok);
+        probe.Select(2, "m2");
+        QCOMPARE(probe.Rows(), Rows());
+        prompts.AnswerText("m9");
+        prompts.AnswerButton(QMessageBox::Ok);
+        probe.Rename(2);
+        prompts.AnswerButton(QMessageBox::Yes);
+        prompts.AnswerButton(QMessageBox::Ok);
+        probe.Delete(2);
+        QCOMPARE(probe.Items(2), QStringList({ "m1", "m2" }));
+
+        editor.groups.erase(editor.groups.begin());
+        prompts.AnswerText("m9");
+        prompts.AnswerButton(QMessageBox::Ok);
+        probe.Add(2);
+        QCOMPARE(Members(editor.groups[0]), QStringList({ "m1=w1" }));
+
+        const QString m2 = notFound.arg("m2");
+        QCOMPARE(prompts.Texts(),
+                 QStringList({ m2, label, m2, "Удалить участника?", m2, label,
+                               "Не удалось найти категорию G1!" }));
+        QCOMPARE(prompts.Requests()[0].title, QStringLiteral("Редактор базы данных"));
+        QCOMPARE(prompts.Requests()[0].buttons, QMessageBox::Ok);
+    }
+
+    void ownNameAskerCountsTheOldNameAsTaken()
+    {
+        KorvexTest::CScriptedPrompts prompts;
+        QStringList asked; // title and current name of every question
+        QStringList answers { "a: b", "", "m1", "a: b", "c: d" };
+        CLevelOptions members;
+        members.askName = [&](const QString &title, const QString &current) {
+            asked << title + '|' + current;
+            return answers.takeFirst();
+        };
+        CGroupEditor editor(SampleGroups(), {}, members);
+        const KorvexTest::CEditorProbe probe(&editor);
+        probe.Add(2); // added
+        probe.Rename(2); // no name: nothing at all
+        prompts.AnswerButton(QMessageBox::Ok);
+        probe.Rename(2); // taken by another member
+        prompts.AnswerButton(QMessageBox::Ok);
+        probe.Rename(2); // its own name: taken as well
+        probe.Rename(2);
+        const QString renaming = "Другое имя участника|a: b";
+        QCOMPARE(asked, QStringList({ "Новый участник|", renaming, renaming, renaming, renaming }));
+        QCOMPARE(prompts.Texts(), QStringList({ memberExists, memberExists }));
+        QCOMPARE(Members(editor.groups[0]), QStringList({ "m1=v1", "m2=v2", "c: d=" }));
+
+        // The groups still ask through the input box, where the old name means no change.
+        prompts.AnswerText("G1");
+        probe.Rename(1);
+        QCOMPARE(prompts.Texts().size(), 3);
+    }
+
+    void emptyListKeepsOrClearsTheTable_data()
+    {
+        QTest::addColumn<bool>("keep");
+        QTest::newRow("cleared") << false;
+        QTest::newRow("kept") << true;
+    }
+    void emptyListKeepsOrClearsTheTable()
+    {
+        QFETCH(bool, keep);
+        KorvexTest::CScriptedPrompts prompts;
+        CLevelOptions groups;
+        groups.table = keep ? KorvexCore::ETableOnChange::KeepUntilRefilled
+                            : KorvexCore::ETableOnChange::Clear;
+        CGroupEditor editor({ CGroup("G1", { { "m1", "w1", QColor() } }) }, groups);
+        const KorvexTest::CEditorProbe probe(&editor);
+        const Rows row { { "w1", "note" } };
+
+        // A group without members shows no row either way.
+        prompts.AnswerText("G2");
+        probe.Add(1);
+        QCOMPARE(probe.Rows(), Rows());
+        prompts.AnswerButton(QMessageBox::Yes);
+        probe.Delete(1);
+        QCOMPARE(probe.Rows(), row);
+
+        prompts.AnswerButton(QMessageBox::Yes);
+        probe.Delete(1);
+        QCOMPARE(probe.Items(2), QStringList());
+        QCOMPARE(probe.Rows(), keep ? row : Rows());
+    }
 };
-
-void TestEditorLevels::childLevelFollowsTheSelectedParent()
-{
-    KorvexTest::CScriptedPrompts prompts;
-    CGroupEditor editor(SampleGroups(), {}, {});
-    const CEditorProbe probe(&editor);
-    QCOMPARE(probe.Items(1), QStringList({ "G1", "G2" }));
-    QCOMPARE(probe.Items(2), QStringList({ "m1", "m2" }));
-    QCOMPARE(probe.Rows(), Rows({ { "v1", "note" } }));
-    QVERIFY(!probe.Table()->item(0, 1)->icon().isNull());
-
-    // An edit stores the text and reads the mark back from the icon.
-    probe.Type(0, 0, "v1*");
-    QCOMPARE(editor.groups[0].GetMembers()[0].GetValue(), QStringLiteral("v1*"));
-    QCOMPARE(editor.groups[0].GetMembers()[0].GetMark(), QColor(Qt::red));
-    probe.Select(2, "m2");
-    QVERIFY(probe.Table()->item(0, 1)->icon().isNull());
-    probe.Type(0, 0, "v2*");
-    QVERIFY(!editor.groups[0].GetMembers()[1].GetMark().isValid());
-
-    prompts.AnswerText("m1"); // taken in G1
-    prompts.AnswerButton(QMessageBox::Ok);
-    probe.Add(2);
-    prompts.AnswerText("m3");
-    probe.Add(2);
-    QCOMPARE(Members(editor.groups[0]), QStringList({ "m1=v1*", "m2=v2*", "m3=" }));
-    QCOMPARE(probe.Current(2), QStringLiteral("m3"));
-    QCOMPARE(probe.Rows(), Rows({ { "", "note" } }));
-
-    // The other group's members are its own: the same names are free there.
-    probe.Select(1, "G2");
-    QCOMPARE(probe.Items(2), QStringList({ "m1" }));
-    QCOMPARE(probe.Rows(), Rows({ { "w1", "note" } }));
-    prompts.AnswerText("m3");
-    probe.Add(2);
-    prompts.AnswerText("m1");
-    prompts.AnswerButton(QMessageBox::Ok);
-    probe.Rename(2);
-    prompts.AnswerText("m2");
-    probe.Rename(2);
-    QCOMPARE(Members(editor.groups[1]), QStringList({ "m1=w1", "m2=" }));
-    QCOMPARE(probe.Items(2), QStringList({ "m1", "m2" }));
-
-    prompts.AnswerText("G1");
-    prompts.AnswerButton(QMessageBox::Ok);
-    probe.Rename(1);
-    prompts.AnswerText("H");
-    probe.Rename(1);
-    QCOMPARE(probe.Items(1), QStringList({ "G1", "H" }));
-    QCOMPARE(probe.Items(2), QStringList({ "m1", "m2" }));
-
-    prompts.AnswerButton(QMessageBox::Yes);
-    probe.Delete(2);
-    QCOMPARE(Members(editor.groups[1]), QStringList({ "m1=w1" }));
-    QCOMPARE(Members(editor.groups[0]).size(), 3);
-    prompts.AnswerButton(QMessageBox::Yes);
-    probe.Delete(1);
-    QCOMPARE(int(editor.groups.size()), 1);
-    QCOMPARE(probe.Items(1), QStringList({ "G1" }));
-    QCOMPARE(probe.Items(2), QStringList({ "m1", "m2", "m3" }));
-
-    const QString label = "Введите имя:";
-    QCOMPARE(prompts.Texts(),
-             QStringList({ label, memberExists, label, label, label, memberExists, label, label,
-                           groupExists, label, "Удалить участника?",
-                           "Подтверждаете удаление категории?" }));
-    QCOMPARE(prompts.Requests()[0].title, QStringLiteral("Новый участник"));
-    QCOMPARE(prompts.Requests()[4].initialText, QStringLiteral("m3"));
-}
-
-void TestEditorLevels::lookupFailuresAreReported()
-{
-    KorvexTest::CScriptedPrompts prompts;
-    CGroupEditor editor(SampleGroups(), {}, {});
-    const CEditorProbe probe(&editor);
-
-    // Removed behind the editor's back, while the lists still show them.
-    editor.groups[0].DeleteMember(CMember("m2", {}, {}));
-    prompts.AnswerButton(QMessageBox::Ok);
-    probe.Select(2, "m2");
-    QCOMPARE(probe.Rows(), Rows());
-    prompts.AnswerText("m9");
-    prompts.AnswerButton(QMessageBox::Ok);
-    probe.Rename(2);
-    prompts.AnswerButton(QMessageBox::Yes);
-    prompts.AnswerButton(QMessageBox::Ok);
-    probe.Delete(2);
-    QCOMPARE(probe.Items(2), QStringList({ "m1", "m2" }));
-
-    editor.groups.erase(editor.groups.begin());
-    prompts.AnswerText("m9");
-    prompts.AnswerButton(QMessageBox::Ok);
-    probe.Add(2);
-    QCOMPARE(Members(editor.groups[0]), QStringList({ "m1=w1" }));
-
-    const QString label = "Введите имя:";
-    QCOMPARE(
-        prompts.Texts(),
-        QStringList({ "Не удалось найти участника m2!", label, "Не удалось найти участника m2!",
-                      "Удалить участника?", "Не удалось найти участника m2!", label,
-                      "Не удалось найти категорию G1!" }));
-    QCOMPARE(prompts.Requests()[0].title, QStringLiteral("Редактор базы данных"));
-    QCOMPARE(prompts.Requests()[0].buttons, QMessageBox::Ok);
-}
-
-void TestEditorLevels::ownNameAskerCountsTheOldNameAsTaken()
-{
-    KorvexTest::CScriptedPrompts prompts;
-    QStringList asked; // title and current name of every question
-    QStringList answers;
-    CLevelOptions members;
-    members.askName = [&](const QString &title, const QString &current) {
-        asked << title + '|' + current;
-        return answers.takeFirst();
-    };
-    CGroupEditor editor(SampleGroups(), {}, members);
-    const CEditorProbe probe(&editor);
-
-    answers << "a: b" << QString() << "m1"
-            << "a: b"
-            << "c: d";
-    probe.Add(2); // added
-    probe.Rename(2); // no name: nothing at all
-    prompts.AnswerButton(QMessageBox::Ok);
-    probe.Rename(2); // taken by another member
-    prompts.AnswerButton(QMessageBox::Ok);
-    probe.Rename(2); // its own name: taken as well
-    probe.Rename(2);
-    QCOMPARE(
-        asked,
-        QStringList({ "Новый участник|", "Другое имя участника|a: b", "Другое имя участника|a: b",
-                      "Другое имя участника|a: b", "Другое имя участника|a: b" }));
-    QCOMPARE(prompts.Texts(), QStringList({ memberExists, memberExists }));
-    QCOMPARE(Members(editor.groups[0]), QStringList({ "m1=v1", "m2=v2", "c: d=" }));
-    QCOMPARE(probe.Items(2), QStringList({ "m1", "m2", "c: d" }));
-
-    // The groups still ask through the input box, where the old name means no change.
-    prompts.AnswerText("G1");
-    probe.Rename(1);
-    QCOMPARE(prompts.Texts().size(), 3);
-}
-
-void TestEditorLevels::emptyListKeepsOrClearsTheTable_data()
-{
-    QTest::addColumn<bool>("keep");
-    QTest::newRow("cleared") << false;
-    QTest::newRow("kept") << true;
-}
-
-void TestEditorLevels::emptyListKeepsOrClearsTheTable()
-{
-    QFETCH(bool, keep);
-    KorvexTest::CScriptedPrompts prompts;
-    CLevelOptions groups;
-    groups.table
-        = keep ? KorvexCore::ETableOnChange::KeepUntilRefilled : KorvexCore::ETableOnChange::Clear;
-    CGroupEditor editor({ CGroup("G1", { { "m1", "w1", QColor() } }) }, groups, {});
-    const CEditorProbe probe(&editor);
-    const Rows row { { "w1", "note" } };
-    QCOMPARE(probe.Rows(), row);
-
-    // A group without members shows no row either way.
-    prompts.AnswerText("G2");
-    probe.Add(1);
-    QCOMPARE(probe.Rows(), Rows());
-    prompts.AnswerButton(QMessageBox::Yes);
-    probe.Delete(1);
-    QCOMPARE(probe.Rows(), row);
-
-    prompts.AnswerButton(QMessageBox::Yes);
-    probe.Delete(1);
-    QCOMPARE(probe.Items(1), QStringList());
-    QCOMPARE(probe.Items(2), QStringList());
-    QCOMPARE(probe.Rows(), keep ? row : Rows());
-}
 
 QTEST_MAIN(TestEditorLevels)
 #include "tst_editorlevels.moc"

@@ -6,15 +6,10 @@
 #include "TestSupport.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QPushButton>
-#include <QTableWidget>
 
-using KorvexCoolantDatabase::CCoolant;
-using KorvexDeviceDINDatabase::CDeviceDIN;
 using KorvexInterfaces::IKorvexCommonDatabase;
-using KorvexPipeDatabase::CPipe;
 using KorvexTest::CEditorProbe;
+using KorvexTest::CModalHelper;
 using Rows = std::vector<QStringList>;
 
 namespace {
@@ -29,27 +24,28 @@ QStringList Cells(const QString &name, int count)
 {
     QStringList cells;
     for (int c = 0; c < count; ++c)
-        cells << name + QLatin1Char('-') + QString::number(c);
+        cells << name + '-' + QString::number(c);
     return cells;
 }
 
-CPipe Pipe(const QString &n)
+KorvexPipeDatabase::CPipe Pipe(const QString &n)
 {
     const QStringList c = Cells(n, 4);
-    return CPipe(n, c[0], c[1], c[2], c[3]);
+    return { n, c[0], c[1], c[2], c[3] };
 }
 
-CDeviceDIN Device(const QString &n)
+// The constructor takes the values in another order than the table shows them.
+KorvexDeviceDINDatabase::CDeviceDIN Device(const QString &n)
 {
     const QStringList c = Cells(n, 3);
-    return CDeviceDIN(n, c[1], c[2], c[0]);
+    return { n, c[1], c[2], c[0] };
 }
 
 /// A coolant "X" has one row whose four values are the code of its first letter.
-CCoolant Coolant(const QString &name)
+KorvexCoolantDatabase::CCoolant Coolant(const QString &name)
 {
     const int code = name.at(0).unicode();
-    return CCoolant(name, { { code, double(code), double(code), double(code) } });
+    return { name, { { code, double(code), double(code), double(code) } } };
 }
 
 /// What the shared editor tests know of one editor. Every record of the data an editor
@@ -58,22 +54,33 @@ struct CEditorKind
 {
     const char *name;
     QStringList headings;
-    QString addTitle;
-    QString renameTitle;
-    bool cellsAsTyped; ///< every cell keeps the text typed into it
+    QString addTitle, renameTitle;
     QStringList sample; ///< realistic names, for the look
-    Rows newRecordRows; ///< of a record made from its name alone
-    std::function<Rows(const QString &name)> rows;
+    /// The rows of a record, for an editor that converts what is typed (and shows a new
+    /// record without rows); the others show the text cells as they are.
+    std::function<Rows(const QString &name)> convertedRows;
     std::function<QDialog *(const QStringList &names)> makeEditor;
     /// Saved when \a names is not empty.
     std::function<std::unique_ptr<IKorvexCommonDatabase>(const QStringList &names)> makeDatabase;
+
+    Rows RowsOf(const QString &n) const
+    {
+        return convertedRows ? convertedRows(n) : Rows { Cells(n, int(headings.size())) };
+    }
+    Rows NewRecordRows() const
+    {
+        return convertedRows ? Rows() : Rows { QStringList(headings.size(), "") };
+    }
 };
 
-/// Fills in how \a kind makes its editor and database from records built by \a record.
+/// The kind \a name, whose editor and database are made on records built by \a record.
 template<class Editor, class Database, class Record>
-CEditorKind Made(CEditorKind kind, Record (*record)(const QString &),
-                 void (Database::*insert)(const Record &))
+CEditorKind Made(const char *name, const QStringList &headings, const QString &addTitle,
+                 const QString &renameTitle, const QStringList &sample,
+                 Record (*record)(const QString &), void (Database::*insert)(const Record &),
+                 std::function<Rows(const QString &name)> convertedRows = {})
 {
+    CEditorKind kind { name, headings, addTitle, renameTitle, sample, convertedRows, {}, {} };
     kind.makeEditor = [record](const QStringList &names) {
         std::decay_t<decltype(std::declval<Editor>().GetData())> data;
         for (const QString &n : names)
@@ -99,45 +106,24 @@ const std::vector<CEditorKind> &Kinds()
     using namespace KorvexDeviceDINDatabase;
     using namespace KorvexCoolantDatabase;
     static const std::vector<CEditorKind> kinds {
-        Made<CPipeRedactorDialog>({ "pipe",
-                                    { "Наружный Ø", "Внутренний Ø", "Шероховатость", "λ стенок" },
-                                    "Добавление нового типа трубы",
-                                    "Изменение типа трубы",
-                                    true,
-                                    { "Сталь 20x2.8", "PE 16x2" },
-                                    { QStringList(4, QString()) },
-                                    [](const QString &n) { return Rows { Cells(n, 4) }; },
-                                    {},
-                                    {} },
-                                  Pipe, &CPipeDatabase::InsertPipe),
-        Made<CDINRedactorDialog>({ "din",
-                                   { "Давление", "Расход ХВ", "Расход ГВ" },
-                                   "Добавление нового прибора",
-                                   "Изменение типа прибора",
-                                   true,
-                                   { "Умывальник", "Душ" },
-                                   { QStringList(3, QString()) },
-                                   [](const QString &n) { return Rows { Cells(n, 3) }; },
-                                   {},
-                                   {} },
-                                 Device, &CDeviceDINDatabase::InsertDeviceDIN),
+        Made<CPipeRedactorDialog>("pipe",
+                                  { "Наружный Ø", "Внутренний Ø", "Шероховатость", "λ стенок" },
+                                  "Добавление нового типа трубы", "Изменение типа трубы",
+                                  { "Сталь 20x2.8", "PE 16x2" }, Pipe, &CPipeDatabase::InsertPipe),
+        Made<CDINRedactorDialog>("din", { "Давление", "Расход ХВ", "Расход ГВ" },
+                                 "Добавление нового прибора", "Изменение типа прибора",
+                                 { "Умывальник", "Душ" }, Device,
+                                 &CDeviceDINDatabase::InsertDeviceDIN),
         Made<CCoolantRedactorDialog>(
-            { "coolant",
-              { "Температура, ºС", "Теплоёмкость, Дж/кг  К", "Плотность, кг/м3",
-                "Вязкость, м2/с  * 10^6 (кинематическая)" },
-              "Добавление нового теплоносителя",
-              "Изменение телоносителя",
-              false,
-              { "Вода", "Антифриз" },
-              {},
-              [](const QString &n) {
-                  const int code = n.at(0).unicode();
-                  const QString value = QString::number(code, 'f', 2);
-                  return Rows { { QString::number(code), value, value, value } };
-              },
-              {},
-              {} },
-            Coolant, &CCoolantDatabase::InsertCoolant),
+            "coolant",
+            { "Температура, ºС", "Теплоёмкость, Дж/кг  К", "Плотность, кг/м3",
+              "Вязкость, м2/с  * 10^6 (кинематическая)" },
+            "Добавление нового теплоносителя", "Изменение телоносителя", { "Вода", "Антифриз" },
+            Coolant, &CCoolantDatabase::InsertCoolant,
+            [](const QString &n) {
+                const QString value = QString::number(n.at(0).unicode(), 'f', 2);
+                return Rows { { QString::number(n.at(0).unicode()), value, value, value } };
+            }),
     };
     return kinds;
 }
@@ -148,7 +134,7 @@ void AddKinds(bool textCellsOnly = false)
 {
     QTest::addColumn<int>("kind");
     for (size_t i = 0; i < Kinds().size(); ++i) {
-        if (!textCellsOnly || Kinds()[i].cellsAsTyped)
+        if (!textCellsOnly || !Kinds()[i].convertedRows)
             QTest::newRow(Kinds()[i].name) << int(i);
     }
 }
@@ -181,7 +167,7 @@ struct CEditor
 QString Open(IKorvexCommonDatabase &db, std::function<void(const CEditorProbe &)> action)
 {
     QString seen;
-    KorvexTest::CModalHelper helper;
+    CModalHelper helper;
     helper.Start([&](QWidget *modal) {
         const CEditorProbe probe(modal);
         seen = probe.Rows().at(0).last();
@@ -200,7 +186,7 @@ class TestEditors : public QObject
 private slots:
     void cleanup()
     {
-        KorvexTest::CModalHelper::StopAll();
+        CModalHelper::StopAll();
         QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
@@ -214,6 +200,7 @@ private slots:
     void showContentSavesOnlyWhenAccepted();
     void realWidgetsWithData_data() { AddKinds(); }
     void realWidgetsWithData();
+    void helpersFailWhenWhatTheyWaitForNeverComes();
 };
 
 void TestEditors::addAndRename()
@@ -224,14 +211,13 @@ void TestEditors::addAndRename()
     QCOMPARE(empty.probe.Items(1), QStringList());
     QCOMPARE(empty.probe.Rows(), Rows());
     QCOMPARE(empty.probe.Headings(), kind.headings);
-    QVERIFY(prompts.Requests().empty());
 
     const CEditor editor({ "A", "B", "C" });
     const CEditorProbe &probe = editor.probe;
     probe.Select(1, "B");
     prompts.AnswerText("ignored", false); // cancelled, then empty: nothing happens
     probe.Add(1);
-    prompts.AnswerText(QString());
+    prompts.AnswerText("");
     probe.Add(1);
     prompts.AnswerText("A");
     prompts.AnswerButton(QMessageBox::Ok);
@@ -244,12 +230,13 @@ void TestEditors::addAndRename()
     QCOMPARE(prompts.Texts(),
              QStringList({ nameLabel, nameLabel, nameLabel, nameExists, nameLabel, nameExists,
                            nameLabel }));
-    QCOMPARE(prompts.Requests()[0].title, kind.addTitle);
-    QCOMPARE(prompts.Requests()[0].initialText, QString());
-    QCOMPARE(prompts.Requests()[2].parent, editor.dialog.get());
-    QCOMPARE(prompts.Requests()[3].title, messageTitle);
-    QCOMPARE(prompts.Requests()[4].title, kind.renameTitle);
-    QCOMPARE(prompts.Requests()[4].initialText, QStringLiteral("B"));
+    const auto &asked = prompts.Requests();
+    QCOMPARE(asked[0].title, kind.addTitle);
+    QCOMPARE(asked[0].initialText, QString());
+    QCOMPARE(asked[2].parent, editor.dialog.get());
+    QCOMPARE(asked[3].title, messageTitle);
+    QCOMPARE(asked[4].title, kind.renameTitle);
+    QCOMPARE(asked[4].initialText, QStringLiteral("B"));
     QCOMPARE(probe.Items(1), QStringList({ "A", "B", "C" }));
 
     // A renamed record keeps its values and its place in the list.
@@ -257,34 +244,33 @@ void TestEditors::addAndRename()
     probe.Rename(1);
     QCOMPARE(probe.Items(1), QStringList({ "A", "b2", "C" }));
     QCOMPARE(probe.Current(1), QStringLiteral("b2"));
-    QCOMPARE(editor.RowsOf("A"), kind.rows("A"));
-    QCOMPARE(editor.RowsOf("b2"), kind.rows("B"));
+    QCOMPARE(editor.RowsOf("A"), kind.RowsOf("A"));
+    QCOMPARE(editor.RowsOf("b2"), kind.RowsOf("B"));
 
     prompts.AnswerText("New");
     probe.Add(1);
     QCOMPARE(probe.Items(1), QStringList({ "A", "b2", "C", "New" }));
     QCOMPARE(probe.Current(1), QStringLiteral("New"));
-    QCOMPARE(probe.Rows(), kind.newRecordRows);
+    QCOMPARE(probe.Rows(), kind.NewRecordRows());
 }
 
 void TestEditors::cellEditsAreStoredAsTyped()
 {
     const CEditor editor({ "A", "C" });
-    const CEditorProbe &probe = editor.probe;
-    probe.Select(1, "A");
+    QTableWidget *table = editor.probe.Table();
+    editor.probe.Select(1, "A");
 
     // Typing reaches the working copy at once, and a cell changed without notice is
     // written back with the next edit.
-    QTableWidget *table = probe.Table();
     {
         const QSignalBlocker blocker(table);
         table->item(0, 0)->setText(" first ");
     }
-    probe.Type(0, table->columnCount() - 1, "1,5 x");
+    editor.probe.Type(0, table->columnCount() - 1, "1,5 x");
     QStringList typed = Cells("A", table->columnCount());
     typed.first() = " first ";
     typed.last() = "1,5 x";
-    QCOMPARE(editor.RowsOf("C"), Kind().rows("C"));
+    QCOMPARE(editor.RowsOf("C"), Kind().RowsOf("C"));
     QCOMPARE(editor.RowsOf("A"), Rows { typed });
 }
 
@@ -305,7 +291,7 @@ void TestEditors::deleteAsksFirstAndEmptiesSilently()
     probe.Delete(1);
     QCOMPARE(probe.Items(1), QStringList({ "A", "C" }));
     QCOMPARE(probe.Current(1), QStringLiteral("C"));
-    QCOMPARE(probe.Rows(), Kind().rows("C"));
+    QCOMPARE(probe.Rows(), Kind().RowsOf("C"));
     for (int i = 0; i < 2; ++i) {
         prompts.AnswerButton(QMessageBox::Yes);
         probe.Delete(1);
@@ -342,7 +328,7 @@ void TestEditors::showContentSavesOnlyWhenAccepted()
 
     // Opened again, and after a fresh load, the editor shows what was kept.
     const auto cancel = [](const CEditorProbe &probe) { probe.Click("m_pCancelBtn"); };
-    const QString expected = accept ? "7.00" : kind.rows("A").at(0).last();
+    const QString expected = accept ? "7.00" : kind.RowsOf("A").at(0).last();
     QCOMPARE(Open(*db, cancel), expected);
     const auto loaded = kind.makeDatabase({});
     loaded->LoadData();
@@ -363,7 +349,7 @@ void TestEditors::realWidgetsWithData()
     QVERIFY2(!QPixmap(path).isNull(), qPrintable(path));
 
     // The real modal boxes, without the seam.
-    KorvexTest::CModalHelper input, info, question, rename;
+    CModalHelper input, info, question, rename;
     input.StartAnswer(QMessageBox::Ok, probe.Items(1).at(1));
     info.StartAnswer(QMessageBox::Ok);
     probe.Add(1);
@@ -378,7 +364,7 @@ void TestEditors::realWidgetsWithData()
     QVERIFY(question.Done());
     QCOMPARE(question.Seen().title, messageTitle);
     QCOMPARE(question.Seen().text, confirmDelete);
-    QCOMPARE(question.Seen().buttons.count(QLatin1Char(',')), 1);
+    QCOMPARE(question.Seen().buttons.count(','), 1);
 
     rename.StartAnswer(QMessageBox::Ok, "Z");
     probe.Rename(1);
@@ -386,6 +372,31 @@ void TestEditors::realWidgetsWithData()
     QCOMPARE(rename.Seen().title, kind.renameTitle);
     QCOMPARE(probe.Items(1).at(0), QStringLiteral("Z"));
     QCOMPARE(probe.Items(1).size(), 2);
+}
+
+void TestEditors::helpersFailWhenWhatTheyWaitForNeverComes()
+{
+    // Every test above leans on these failing loudly; each expected failure is theirs.
+    {
+        CModalHelper forgotten;
+        forgotten.StartAnswer(QMessageBox::Ok);
+        QEXPECT_FAIL("", "destroyed while still waiting", Continue);
+    }
+    CModalHelper leftRunning, late;
+    leftRunning.StartAnswer(QMessageBox::Ok);
+    QEXPECT_FAIL("", "still waiting at cleanup", Continue);
+    CModalHelper::StopAll();
+    late.Start([](QWidget *) {}, 50);
+    QEXPECT_FAIL("", "its timeout passes", Continue);
+    QTest::qWait(300);
+    {
+        KorvexTest::CScriptedPrompts prompts;
+        prompts.AnswerButton(QMessageBox::Yes);
+        QEXPECT_FAIL("", "an answer is left unused", Continue);
+    }
+    KorvexTest::CScriptedPrompts prompts;
+    QEXPECT_FAIL("", "nothing was scripted", Continue);
+    KorvexCore::PromptInformation(nullptr, "Title", "Unexpected");
 }
 
 QTEST_MAIN(TestEditors)

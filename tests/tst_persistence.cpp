@@ -31,29 +31,33 @@ std::vector<CPipe> makePipes(const QString &prefix, int n)
 {
     std::vector<CPipe> pipes;
     for (int i = 0; i < n; ++i)
-        pipes.emplace_back(QStringLiteral("%1 %2").arg(prefix).arg(i), QString::number(i),
-                           QStringLiteral("внутр %1").arg(i), QStringLiteral("0.007"),
-                           QStringLiteral("0.35"));
+        pipes.emplace_back(QString("%1 %2").arg(prefix).arg(i), QString::number(i),
+                           QString("внутр %1").arg(i), "0.007", "0.35");
     return pipes;
 }
 
-/// Either "old", "new" or what else \a loaded holds.
+/// "old" or "new" when \a loaded is exactly that save's rows, else what it holds.
 QString contentKind(const std::vector<CPipe> &loaded, int newRows)
 {
-    auto allWithPrefix = [&loaded](const QString &prefix, int n) {
-        if (int(loaded.size()) != n)
-            return false;
-        for (int i = 0; i < n; ++i) {
-            if (loaded[size_t(i)].GetName() != QStringLiteral("%1 %2").arg(prefix).arg(i))
-                return false;
-        }
-        return true;
-    };
-    if (allWithPrefix(QStringLiteral("old"), kOldRows))
-        return QStringLiteral("old");
-    if (allWithPrefix(QStringLiteral("new"), newRows))
-        return QStringLiteral("new");
-    return QStringLiteral("mixed: %1 rows").arg(loaded.size());
+    for (const auto &[prefix, n] : { std::pair("old", kOldRows), std::pair("new", newRows) }) {
+        bool same = int(loaded.size()) == n;
+        for (int i = 0; same && i < n; ++i)
+            same = loaded[size_t(i)].GetName() == QString("%1 %2").arg(prefix).arg(i);
+        if (same)
+            return prefix;
+    }
+    return QString("mixed: %1 rows").arg(loaded.size());
+}
+
+/// Every field of every pipe, "name|outside|inside|roughness|lamda", in list order.
+QStringList dump(const std::vector<CPipe> &pipes)
+{
+    QStringList rows;
+    for (const CPipe &p : pipes)
+        rows << QStringList { p.GetName(), p.GetDOutside(), p.GetDInside(), p.GetRoughness(),
+                              p.GetLamda() }
+                    .join('|');
+    return rows;
 }
 
 /// A database of two tables saved in one transaction: "A" rewritten by DROP + CREATE,
@@ -62,13 +66,13 @@ class CTwoTables : public KorvexCore::CTableDatabase
 {
 public:
     CTwoTables()
-        : CTableDatabase(KorvexInterfaces::PipeDatabaseType, QStringLiteral("two tables"))
+        : CTableDatabase(KorvexInterfaces::PipeDatabaseType, "two tables")
     { }
     void LoadData() override
     {
         using KorvexPipeDatabase::PipeColumns;
-        KorvexCore::LoadFlatTable(*this, QStringLiteral("A"), PipeColumns(), a);
-        KorvexCore::LoadFlatTable(*this, QStringLiteral("B"), PipeColumns(), b);
+        KorvexCore::LoadFlatTable(*this, "A", PipeColumns(), a);
+        KorvexCore::LoadFlatTable(*this, "B", PipeColumns(), b);
     }
     void ShowContent() override { }
     void Save() const
@@ -76,8 +80,8 @@ public:
         using Rewrite = KorvexCore::CTableRewrite;
         KorvexCore::CSaveTransaction save(*this);
         for (const auto &[name, rows, emptying] :
-             { std::tuple(QStringLiteral("A"), &a, Rewrite::Emptying::DropAndCreate),
-               std::tuple(QStringLiteral("B"), &b, Rewrite::Emptying::DeleteRows) }) {
+             { std::tuple("A", &a, Rewrite::Emptying::DropAndCreate),
+               std::tuple("B", &b, Rewrite::Emptying::DeleteRows) }) {
             Rewrite table(save, name, KorvexPipeDatabase::PipeTable().create, emptying);
             QSqlQuery insert = table.Prepare(KorvexPipeDatabase::PipeTable().inserts.front());
             for (const CPipe &pipe : *rows) {
@@ -105,7 +109,7 @@ void setBusyTimeout(int busyMs)
 {
     QSqlDatabase db = QSqlDatabase::database();
     db.close();
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyMs));
+    db.setConnectOptions(QString("QSQLITE_BUSY_TIMEOUT=%1").arg(busyMs));
     QVERIFY(db.open());
 }
 
@@ -115,7 +119,7 @@ class COtherConnection
 public:
     explicit COtherConnection(const QString &path)
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kName);
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", kName);
         db.setDatabaseName(path);
         db.open();
     }
@@ -127,7 +131,7 @@ public:
     bool Exec(const QString &sql) { return QSqlQuery(QSqlDatabase::database(kName)).exec(sql); }
 
 private:
-    static inline const QString kName = QStringLiteral("other");
+    static inline const QString kName = "other";
 };
 
 } // namespace
@@ -138,6 +142,8 @@ class TestPersistence : public QObject
 private slots:
     void cleanup() { KorvexTest::CModalHelper::StopAll(); }
 
+    void roundTripKeepsEveryTextOrderAndDuplicates();
+    void loadingQuirks();
     void columnListsMatchTheirSqlTexts_data();
     void columnListsMatchTheirSqlTexts();
     void readerGivesWhatQtSqlGives();
@@ -149,6 +155,58 @@ private slots:
     void killedSaveKeepsEveryTable();
     void childWriter();
 };
+
+void TestPersistence::roundTripKeepsEveryTextOrderAndDuplicates()
+{
+    CTempDatabase temp;
+    CPipeDatabase db;
+    for (const CPipe &pipe : { CPipe("  Сталь 20x2.8 ", "26.8", " 21.2", "0.2 ", "58"), CPipe(""),
+                               CPipe("PE-Xa", "16", "12", "0,007", "λ=0.35 ✓"),
+                               CPipe("PE-Xa", "second"), CPipe("pe-xa") })
+        db.InsertPipe(pipe);
+    db.SaveDataToDataBase();
+
+    CPipeDatabase loaded;
+    loaded.LoadData();
+    QCOMPARE(dump(loaded.GetPipes()), dump(db.GetPipes()));
+    QCOMPARE(CTempDatabase::Column("SELECT SortID FROM PIPES"),
+             QStringList({ "1", "2", "3", "4", "5" }));
+
+    // Names compare case-sensitively; Find and Delete take the first of equal names.
+    QCOMPARE(loaded.FindPipe("PE-Xa")->GetDOutside(), QStringLiteral("16"));
+    QVERIFY(!loaded.FindPipe("PE-XA"));
+    loaded.DeletePipe(CPipe("PE-Xa"));
+    QCOMPARE(loaded.FindPipe("PE-Xa")->GetDOutside(), QStringLiteral("second"));
+
+    // Saving again rewrites the table rather than appending, and numbers from 1 again.
+    loaded.SaveDataToDataBase();
+    QCOMPARE(CTempDatabase::Column("SELECT SortID FROM PIPES"),
+             QStringList({ "1", "2", "3", "4" }));
+    // An empty list leaves an empty table, not a missing one.
+    CPipeDatabase().SaveDataToDataBase();
+    QCOMPARE(CTempDatabase::Column("SELECT count(*) FROM PIPES"), QStringList({ "0" }));
+}
+
+void TestPersistence::loadingQuirks()
+{
+    CTempDatabase temp;
+    CPipeDatabase db;
+    db.InsertPipe(CPipe("stale"));
+    db.LoadData(); // a missing table loads as empty
+    QVERIFY(db.GetPipes().empty());
+
+    // Columns in another order, NULL cells, a missing column and an extra one.
+    QCOMPARE(CTempDatabase::Exec("CREATE TABLE PIPES (SortID integer PRIMARY KEY, Lamda varchar, "
+                                 "Extra varchar, PipeType varchar, d_inside varchar, "
+                                 "D_outside varchar)"),
+             QString());
+    QCOMPARE(CTempDatabase::Exec("INSERT INTO PIPES (Lamda, PipeType, d_inside, D_outside) VALUES "
+                                 "('0.35', 'A', NULL, '16'), (NULL, NULL, '12', NULL)"),
+             QString());
+    db.LoadData();
+    db.LoadData(); // a second load replaces, never appends
+    QCOMPARE(dump(db.GetPipes()), QStringList({ "A|16|||0.35", "||12||" }));
+}
 
 void TestPersistence::columnListsMatchTheirSqlTexts_data()
 {
@@ -199,37 +257,19 @@ void TestPersistence::readerGivesWhatQtSqlGives()
     CTempDatabase temp;
     QCOMPARE(CTempDatabase::Exec("CREATE TABLE T (SortID integer PRIMARY KEY, V varchar, W)"),
              QString());
-    const QStringList cells = {
-        "'  Вода 20 °C '",
-        "''",
-        "NULL",
-        "42",
-        "-7",
-        "4183.5",
-        "0.1234567",
-        "1e300",
-        "x'00ff41'",
-        "'20.5'",
-        "'4183.50'",
-        "' 12 '",
-        "'1,5'",
-        "'2147483648'",
-        "'-2147483649'",
-        "'1e400'",
-        "'nan'",
-        "'abc'",
-        "'9223372036854775808'",
-    };
+    const QStringList cells = QString("'  Вода 20 °C '|''|NULL|42|-7|4183.5|0.1234567|1e300|"
+                                      "x'00ff41'|'20.5'|'4183.50'|' 12 '|'1,5'|'2147483648'|"
+                                      "'-2147483649'|'1e400'|'nan'|'abc'|'9223372036854775808'")
+                                  .split('|');
     for (const QString &cell : cells)
-        QCOMPARE(
-            CTempDatabase::Exec(QStringLiteral("INSERT INTO T (V, W) VALUES (%1, %1)").arg(cell)),
-            QString());
+        QCOMPARE(CTempDatabase::Exec(QString("INSERT INTO T (V, W) VALUES (%1, %1)").arg(cell)),
+                 QString());
 
     QSqlQuery qt;
     qt.setForwardOnly(true);
-    QVERIFY_SQL(qt, exec("SELECT * FROM T"));
+    QVERIFY(qt.exec("SELECT * FROM T"));
     CPipeDatabase owner;
-    KorvexCore::CTableReader reader(owner, QStringLiteral("T"));
+    KorvexCore::CTableReader reader(owner, "T");
     QCOMPARE(reader.Column("v"), 1); // names compare without regard to case
     QCOMPARE(reader.Column("W"), 2);
     QCOMPARE(reader.Column("missing"), -1);
@@ -238,8 +278,7 @@ void TestPersistence::readerGivesWhatQtSqlGives()
         QVERIFY(reader.Next());
         for (int column : { 1, 2 }) {
             const QVariant expected = qt.value(column);
-            const QString what
-                = cells[rows] + QStringLiteral(" in column ") + QString::number(column);
+            const QString what = cells[rows] + " in column " + QString::number(column);
             QVERIFY2(reader.Value(column).metaType() == expected.metaType(), qPrintable(what));
             QVERIFY2(reader.Value(column).isNull() == expected.isNull(), qPrintable(what));
             QVERIFY2(reader.Text(column) == expected.toString(), qPrintable(what));
@@ -257,23 +296,23 @@ void TestPersistence::readerGivesWhatQtSqlGives()
 void TestPersistence::unreadTableIsNeverOverwritten()
 {
     CTempDatabase temp;
-    savePipes(makePipes(QStringLiteral("old"), kOldRows));
+    savePipes(makePipes("old", kOldRows));
     setBusyTimeout(50);
 
     CPipeDatabase db;
     {
         // Another connection holds the file longer than the load waits.
         COtherConnection other(temp.Path());
-        QVERIFY(other.Exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        QVERIFY(other.Exec("BEGIN EXCLUSIVE"));
         db.LoadData();
         QVERIFY(db.GetPipes().empty());
         QCOMPARE(db.GetLastError().GetKind(), CDatabaseError::LoadError);
         QCOMPARE(db.GetLastError().GetTable(), QStringLiteral("PIPES"));
         QVERIFY(!db.GetLastError().GetText().isEmpty());
-        QVERIFY(other.Exec(QStringLiteral("COMMIT")));
+        QVERIFY(other.Exec("COMMIT"));
     }
     // With the file free again, the save is still refused and the editor is not offered.
-    db.InsertPipe(CPipe(QStringLiteral("typed while unread")));
+    db.InsertPipe(CPipe("typed while unread"));
     db.SaveDataToDataBase();
     QCOMPARE(db.GetLastError().GetKind(), CDatabaseError::SaveRefused);
     {
@@ -282,7 +321,7 @@ void TestPersistence::unreadTableIsNeverOverwritten()
         db.ShowContent();
         QCOMPARE(int(prompts.Requests().size()), 1);
         QCOMPARE(prompts.Requests()[0].kind, KorvexCore::PromptKind::Critical);
-        QVERIFY(prompts.Requests()[0].text.contains(QStringLiteral("\"Трубы\"")));
+        QVERIFY(prompts.Requests()[0].text.contains("\"Трубы\""));
     }
     CPipeDatabase reader;
     reader.LoadData();
@@ -296,7 +335,7 @@ void TestPersistence::unreadTableIsNeverOverwritten()
     QVERIFY(!db.GetLastError().IsValid());
 
     // A missing table is no failure: the database is empty and may be saved.
-    QCOMPARE(CTempDatabase::Exec(QStringLiteral("DROP TABLE PIPES")), QString());
+    QCOMPARE(CTempDatabase::Exec("DROP TABLE PIPES"), QString());
     db.LoadData();
     QVERIFY(db.GetPipes().empty());
     QVERIFY(!db.GetLastError().IsValid());
@@ -314,20 +353,19 @@ void TestPersistence::failedSaveKeepsOldTableAndTellsOnce()
 {
     QFETCH(QString, fault);
     CTempDatabase temp;
-    savePipes(makePipes(QStringLiteral("old"), kOldRows));
+    savePipes(makePipes("old", kOldRows));
     setBusyTimeout(50);
     CPipeDatabase db;
     db.LoadData();
 
     COtherConnection other(temp.Path());
     if (fault == QLatin1String("read-only")) {
-        QCOMPARE(CTempDatabase::Exec(QStringLiteral("PRAGMA query_only = 1")), QString());
+        QCOMPARE(CTempDatabase::Exec("PRAGMA query_only = 1"), QString());
     } else if (fault == QLatin1String("locked")) {
-        QVERIFY(other.Exec(QStringLiteral("BEGIN IMMEDIATE")));
+        QVERIFY(other.Exec("BEGIN IMMEDIATE"));
     } else {
-        const int pages
-            = CTempDatabase::Column(QStringLiteral("PRAGMA page_count")).value(0).toInt();
-        QCOMPARE(CTempDatabase::Exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 2)),
+        const int pages = CTempDatabase::Column("PRAGMA page_count").value(0).toInt();
+        QCOMPARE(CTempDatabase::Exec(QString("PRAGMA max_page_count = %1").arg(pages + 2)),
                  QString());
     }
 
@@ -337,10 +375,8 @@ void TestPersistence::failedSaveKeepsOldTableAndTellsOnce()
     prompts.AnswerButton(QMessageBox::Ok);
     KorvexTest::CModalHelper editing;
     editing.Start([&edited](QWidget *editor) {
-        editor->findChild<QTableWidget *>(QStringLiteral("m_pDataTableWidget"))
-            ->item(0, 0)
-            ->setText(edited);
-        editor->findChild<QPushButton *>(QStringLiteral("m_pOKBtn"))->click();
+        editor->findChild<QTableWidget *>("m_pDataTableWidget")->item(0, 0)->setText(edited);
+        editor->findChild<QPushButton *>("m_pOKBtn")->click();
     });
     db.ShowContent();
     QVERIFY(editing.Done());
@@ -350,14 +386,14 @@ void TestPersistence::failedSaveKeepsOldTableAndTellsOnce()
     QCOMPARE(int(prompts.Requests().size()), 1);
     const KorvexCore::CPromptRequest &box = prompts.Requests()[0];
     QCOMPARE(box.kind, KorvexCore::PromptKind::Critical);
-    QVERIFY(box.text.contains(QStringLiteral("\"Трубы\"")));
+    QVERIFY(box.text.contains("\"Трубы\""));
     QVERIFY2(box.text.contains(db.GetLastError().GetText()), qPrintable(box.text));
     QCOMPARE(db.GetPipes().front().GetDOutside(), edited); // the edit is still in memory
 
     // The file still holds the old table; once the fault is gone, saving again works.
-    other.Exec(QStringLiteral("ROLLBACK"));
-    CTempDatabase::Exec(QStringLiteral("PRAGMA query_only = 0"));
-    CTempDatabase::Exec(QStringLiteral("PRAGMA max_page_count = 1073741823"));
+    other.Exec("ROLLBACK");
+    CTempDatabase::Exec("PRAGMA query_only = 0");
+    CTempDatabase::Exec("PRAGMA max_page_count = 1073741823");
     CPipeDatabase reader;
     reader.LoadData();
     QCOMPARE(contentKind(reader.GetPipes(), 0), QStringLiteral("old"));
@@ -371,9 +407,9 @@ void TestPersistence::failedSaveKeepsOldTableAndTellsOnce()
 void TestPersistence::corruptPageKeepsWhatWasReadButNeverSaves()
 {
     CTempDatabase temp;
-    savePipes(makePipes(QStringLiteral("old"), 20000));
-    const int pages = CTempDatabase::Column(QStringLiteral("PRAGMA page_count")).value(0).toInt();
-    const int pageSize = CTempDatabase::Column(QStringLiteral("PRAGMA page_size")).value(0).toInt();
+    savePipes(makePipes("old", 20000));
+    const int pages = CTempDatabase::Column("PRAGMA page_count").value(0).toInt();
+    const int pageSize = CTempDatabase::Column("PRAGMA page_size").value(0).toInt();
     QSqlDatabase::database().close();
     {
         // Scribble over a page in the middle of the table's leaves.
@@ -399,20 +435,18 @@ void TestPersistence::corruptPageKeepsWhatWasReadButNeverSaves()
 void TestPersistence::columnsAddedByAnotherToolSurvive()
 {
     CTempDatabase temp;
-    savePipes(makePipes(QStringLiteral("old"), 3));
-    QCOMPARE(CTempDatabase::Exec(QStringLiteral("ALTER TABLE PIPES ADD COLUMN Note varchar")),
-             QString());
-    QCOMPARE(CTempDatabase::Exec(QStringLiteral("UPDATE PIPES SET Note = 'checked ' || SortID")),
-             QString());
+    savePipes(makePipes("old", 3));
+    QCOMPARE(CTempDatabase::Exec("ALTER TABLE PIPES ADD COLUMN Note varchar"), QString());
+    QCOMPARE(CTempDatabase::Exec("UPDATE PIPES SET Note = 'checked ' || SortID"), QString());
 
     CPipeDatabase db;
     db.LoadData();
     db.SaveDataToDataBase();
     QVERIFY(!db.GetLastError().IsValid());
-    const QStringList kept = CTempDatabase::Column(
-        QStringLiteral("SELECT name FROM sqlite_master WHERE name LIKE 'PIPES_before_%'"));
+    const QStringList kept
+        = CTempDatabase::Column("SELECT name FROM sqlite_master WHERE name LIKE 'PIPES_before_%'");
     QCOMPARE(kept.size(), 1);
-    QCOMPARE(CTempDatabase::Column(QStringLiteral("SELECT Note FROM \"%1\"").arg(kept[0])),
+    QCOMPARE(CTempDatabase::Column(QString("SELECT Note FROM \"%1\"").arg(kept[0])),
              QStringList({ "checked 1", "checked 2", "checked 3" }));
     db.LoadData();
     QCOMPARE(db.GetPipes().size(), size_t(3));
@@ -430,12 +464,11 @@ void TestPersistence::childWriter()
     const QString path = qEnvironmentVariable("KORVEX_WRITER_DB");
     if (path.isEmpty())
         QSKIP("child only");
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE");
     db.setDatabaseName(path);
     QVERIFY(db.open());
     CTwoTables tables;
-    tables.a = tables.b
-        = makePipes(QStringLiteral("new"), qEnvironmentVariableIntValue("KORVEX_WRITER_ROWS"));
+    tables.a = tables.b = makePipes("new", qEnvironmentVariableIntValue("KORVEX_WRITER_ROWS"));
     std::fputs("saving\n", stdout);
     std::fflush(stdout);
     tables.Save();
@@ -448,22 +481,22 @@ void TestPersistence::killedSaveKeepsEveryTable()
     for (int attempt = 0; attempt < 4; ++attempt) {
         CTempDatabase temp;
         CTwoTables old;
-        old.a = old.b = makePipes(QStringLiteral("old"), kOldRows);
+        old.a = old.b = makePipes("old", kOldRows);
         old.Save();
 
         QProcess writer;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("KORVEX_WRITER_DB"), temp.Path());
-        env.insert(QStringLiteral("KORVEX_WRITER_ROWS"), QString::number(newRows));
+        env.insert("KORVEX_WRITER_DB", temp.Path());
+        env.insert("KORVEX_WRITER_ROWS", QString::number(newRows));
         writer.setProcessEnvironment(env);
-        writer.start(QCoreApplication::applicationFilePath(), { QStringLiteral("childWriter") });
+        writer.start(QCoreApplication::applicationFilePath(), { "childWriter" });
         QVERIFY(writer.waitForStarted());
         // Wait until the save has begun writing (its rollback journal exists), then kill
         // it a little later each attempt, sometimes inside the second table.
         QElapsedTimer clock;
         clock.start();
-        while (!QFile::exists(temp.Path() + QStringLiteral("-journal"))
-               && writer.state() == QProcess::Running && clock.elapsed() < 20000)
+        while (!QFile::exists(temp.Path() + "-journal") && writer.state() == QProcess::Running
+               && clock.elapsed() < 20000)
             QThread::msleep(1);
         QThread::msleep(20 + 120 * attempt);
         if (writer.state() == QProcess::Running) {
@@ -478,7 +511,7 @@ void TestPersistence::killedSaveKeepsEveryTable()
         const QString a = contentKind(reloaded.a, newRows);
         const QString b = contentKind(reloaded.b, newRows);
         QCOMPARE(a, b);
-        QVERIFY2(a == QStringLiteral("old") || a == QStringLiteral("new"), qPrintable(a));
+        QVERIFY2(a == "old" || a == "new", qPrintable(a));
         if (writer.exitStatus() == QProcess::CrashExit)
             QCOMPARE(a, QStringLiteral("old"));
     }

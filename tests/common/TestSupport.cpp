@@ -4,12 +4,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QInputDialog>
-#include <QMessageBox>
-#include <QPixmap>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
-#include <QTimer>
-#include <QWidget>
 
 #include <algorithm>
 
@@ -26,22 +23,17 @@ Q_CONSTRUCTOR_FUNCTION(registerLibraryResources)
 namespace KorvexTest {
 
 CTempDatabase::CTempDatabase()
-    : m_path(m_dir.filePath(QStringLiteral("test.sqlite")))
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-    db.setDatabaseName(m_path);
+    db.setDatabaseName(Path());
     if (!db.open())
-        qFatal("cannot open the test database %s", qPrintable(m_path));
+        qFatal("cannot open the test database %s", qPrintable(Path()));
 }
 
 CTempDatabase::~CTempDatabase()
 {
-    {
-        QSqlDatabase db
-            = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
+    QSqlDatabase::database(QSqlDatabase::defaultConnection, false).close();
+    QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
 }
 
 QString CTempDatabase::Exec(const QString &sql)
@@ -53,9 +45,9 @@ QString CTempDatabase::Exec(const QString &sql)
 QStringList CTempDatabase::Column(const QString &sql)
 {
     QSqlQuery query;
-    QStringList values;
     if (!query.exec(sql))
         return { QStringLiteral("ERROR: ") + query.lastError().text() };
+    QStringList values;
     while (query.next())
         values << query.value(0).toString();
     return values;
@@ -63,7 +55,7 @@ QStringList CTempDatabase::Column(const QString &sql)
 
 void CTempDatabase::Reopen()
 {
-    QSqlDatabase db = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+    QSqlDatabase db = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
     db.close();
     db.open();
 }
@@ -73,8 +65,7 @@ CScriptedPrompts::CScriptedPrompts()
     KorvexCore::SetPromptResponder([this](const KorvexCore::CPromptRequest &request) {
         m_requests.push_back(request);
         if (m_answers.empty()) {
-            QTest::qFail("unexpected prompt", __FILE__, __LINE__);
-            qWarning() << "unexpected prompt:" << request.title << request.text;
+            QTest::qFail(qPrintable("unexpected prompt: " + request.text), __FILE__, __LINE__);
             return KorvexCore::CPromptAnswer {};
         }
         const KorvexCore::CPromptAnswer answer = m_answers.front();
@@ -86,28 +77,8 @@ CScriptedPrompts::CScriptedPrompts()
 CScriptedPrompts::~CScriptedPrompts()
 {
     KorvexCore::SetPromptResponder({});
-    // An answer no prompt took means a prompt the test counted on never came.
-    if (!m_answers.empty() && !QTest::currentTestFailed()) {
-        QTest::qFail(
-            qPrintable(QStringLiteral("%1 scripted answer(s) left unused").arg(m_answers.size())),
-            __FILE__, __LINE__);
-    }
-}
-
-void CScriptedPrompts::AnswerText(const QString &text, bool accepted)
-{
-    KorvexCore::CPromptAnswer answer;
-    answer.accepted = accepted;
-    answer.text = text;
-    m_answers.push_back(answer);
-}
-
-void CScriptedPrompts::AnswerButton(QMessageBox::StandardButton button)
-{
-    KorvexCore::CPromptAnswer answer;
-    answer.accepted = true;
-    answer.button = button;
-    m_answers.push_back(answer);
+    if (!m_answers.empty() && !QTest::currentTestFailed())
+        QTest::qFail("a scripted answer was left unused", __FILE__, __LINE__);
 }
 
 QStringList CScriptedPrompts::Texts() const
@@ -120,25 +91,16 @@ QStringList CScriptedPrompts::Texts() const
 
 QString SaveScreenshot(QWidget *widget, const QString &name)
 {
-    QString dir = qEnvironmentVariable("KORVEX_SCREENSHOT_DIR");
-    if (dir.isEmpty())
-        dir = QDir::currentPath() + QStringLiteral("/screenshots");
+    QString dir
+        = qEnvironmentVariable("KORVEX_SCREENSHOT_DIR", QDir::currentPath() + "/screenshots");
     QDir().mkpath(dir);
-    const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".png");
+    const QString path = dir + '/' + name + ".png";
     widget->grab().save(path);
     return path;
 }
 
-namespace {
-
 /// The helpers that wait, in the order they were started.
-std::vector<CModalHelper *> &waiting()
-{
-    static std::vector<CModalHelper *> helpers;
-    return helpers;
-}
-
-} // namespace
+static std::vector<CModalHelper *> s_waiting;
 
 CModalHelper::CModalHelper()
 {
@@ -148,101 +110,66 @@ CModalHelper::CModalHelper()
 
 CModalHelper::~CModalHelper()
 {
-    if (IsWaiting() && !QTest::currentTestFailed())
-        QTest::qFail("a modal helper went away still waiting: its dialog never came", __FILE__,
-                     __LINE__);
-    Stop();
+    if (m_poll.isActive())
+        Fail("a modal helper went away still waiting: its dialog never came");
 }
 
 void CModalHelper::Start(std::function<void(QWidget *)> action, int timeoutMs)
 {
-    Stop();
     m_action = std::move(action);
     m_done = false;
-    m_seen = CModalAnswer();
-    m_timeoutMs = timeoutMs;
-    m_boxesOnly = false;
-    m_clock.start();
-    waiting().push_back(this);
+    m_deadline.setRemainingTime(timeoutMs);
+    s_waiting.push_back(this);
     m_poll.start();
 }
 
-void CModalHelper::StartAnswer(QMessageBox::StandardButton button, const QString &inputText,
-                               int timeoutMs)
+void CModalHelper::StartAnswer(QMessageBox::StandardButton button, const QString &inputText)
 {
-    Start(
-        [this, button, inputText](QWidget *modal) {
-            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-                m_seen.title = box->windowTitle();
-                m_seen.text = box->text();
-                QStringList names;
-                for (QAbstractButton *b : box->buttons())
-                    names << b->text();
-                m_seen.buttons = names.join(QLatin1Char(','));
-                if (QAbstractButton *target = box->button(button))
-                    target->click();
-                else
-                    box->reject();
-            } else if (auto *input = qobject_cast<QInputDialog *>(modal)) {
-                m_seen.title = input->windowTitle();
-                m_seen.text = input->labelText();
-                input->setTextValue(inputText);
-                if (button == QMessageBox::Ok)
-                    input->accept();
-                else
-                    input->reject();
-            }
-        },
-        timeoutMs);
-    m_boxesOnly = true;
+    Start([this, button, inputText](QWidget *modal) {
+        m_seen = { modal->windowTitle(), {}, {} };
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            m_seen.text = box->text();
+            QStringList names;
+            for (QAbstractButton *b : box->buttons())
+                names << b->text();
+            m_seen.buttons = names.join(',');
+            if (QAbstractButton *target = box->button(button))
+                target->click();
+            else
+                box->reject();
+        } else if (auto *input = qobject_cast<QInputDialog *>(modal)) {
+            m_seen.text = input->labelText();
+            input->setTextValue(inputText);
+            button == QMessageBox::Ok ? input->accept() : input->reject();
+        }
+    });
 }
 
 void CModalHelper::Stop()
 {
     m_poll.stop();
-    auto &helpers = waiting();
-    helpers.erase(std::remove(helpers.begin(), helpers.end(), this), helpers.end());
+    s_waiting.erase(std::remove(s_waiting.begin(), s_waiting.end(), this), s_waiting.end());
 }
 
-bool CModalHelper::Takes(QWidget *modal) const
+void CModalHelper::Fail(const char *why)
 {
-    // A box answered by StartAnswer() may open over a modal editor: that one waits for the box.
-    return !m_boxesOnly || qobject_cast<QMessageBox *>(modal)
-        || qobject_cast<QInputDialog *>(modal);
-}
-
-bool CModalHelper::IsWaiting() const
-{
-    return m_poll.isActive();
+    Stop();
+    if (!QTest::currentTestFailed())
+        QTest::qFail(why, __FILE__, __LINE__);
 }
 
 void CModalHelper::StopAll()
 {
-    const bool any = !waiting().empty();
-    while (!waiting().empty())
-        waiting().front()->Stop();
-    if (any && !QTest::currentTestFailed())
-        QTest::qFail("a modal helper was still waiting at cleanup: its dialog never came", __FILE__,
-                     __LINE__);
+    while (!s_waiting.empty())
+        s_waiting.front()->Fail("a modal helper was still waiting at cleanup: no dialog came");
 }
 
 void CModalHelper::Poll()
 {
-    if (m_clock.hasExpired(m_timeoutMs)) {
-        Stop();
-        QTest::qFail(
-            qPrintable(QStringLiteral("no modal dialog came within %1 ms").arg(m_timeoutMs)),
-            __FILE__, __LINE__);
-        return;
-    }
+    if (m_deadline.hasExpired())
+        return Fail("no modal dialog came in time");
     QWidget *modal = QApplication::activeModalWidget();
-    if (!modal || !Takes(modal))
-        return;
-    // Of the helpers that take this dialog, the one started first acts on it.
-    const auto &helpers = waiting();
-    if (*std::find_if(helpers.begin(), helpers.end(),
-                      [modal](const CModalHelper *helper) { return helper->Takes(modal); })
-        != this)
+    if (!modal || s_waiting.front() != this)
         return;
     Stop();
     m_action(modal);
