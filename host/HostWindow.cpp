@@ -3,6 +3,7 @@
 
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "DevicesDIN/DeviceDINDatabaseTypes.h"
+#include "Materials/MaterialDatabaseTypes.h"
 #include "Pipes/PipeDatabaseTypes.h"
 
 #include <QHeaderView>
@@ -26,6 +27,10 @@ int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
     case KorvexInterfaces::CoolantDatabaseType:
         return int(static_cast<const KorvexCoolantDatabase::CCoolantDatabase *>(database)
                        ->GetCoolants()
+                       .size());
+    case KorvexInterfaces::MaterialDatabaseType:
+        return int(static_cast<const KorvexMaterialDatabase::CMaterialDatabase *>(database)
+                       ->GetMaterialsGroups()
                        .size());
     default:
         return -1;

@@ -20,3 +20,7 @@
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "Coolants/CoolantRedactorDialog.h"
 #include "Coolants/LoopsDialog.h"
+
+#include "Materials/LayerDialog.h"
+#include "Materials/MaterialDatabaseTypes.h"
+#include "Materials/MaterialRedactorDialog.h"
