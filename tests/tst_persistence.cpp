@@ -4,6 +4,7 @@
 
 #include "Coolants/CoolantTable_p.h"
 #include "DevicesDIN/DeviceDINTable_p.h"
+#include "Materials/MaterialTable_p.h"
 #include "Pipes/PipeTable_p.h"
 #include "TestSupport.h"
 #include "core/TablePersistence_p.h"
@@ -214,6 +215,7 @@ void TestPersistence::columnListsMatchTheirSqlTexts_data()
     QTest::newRow("PIPES") << &KorvexPipeDatabase::PipeTable();
     QTest::newRow("DEVICES_DIN") << &KorvexDeviceDINDatabase::DeviceDINTable();
     QTest::newRow("COOLANTS") << &KorvexCoolantDatabase::CoolantTable();
+    QTest::newRow("MATERIALS") << &KorvexMaterialDatabase::MaterialTable();
 }
 
 void TestPersistence::columnListsMatchTheirSqlTexts()
