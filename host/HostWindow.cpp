@@ -1,4 +1,6 @@
 #include "HostWindow.h"
+#include "ConstructionDialog.h"
+#include "LayerRun.h"
 #include "LoopInputDialog.h"
 
 #include "Coolants/CoolantDatabaseTypes.h"
@@ -59,6 +61,10 @@ CHostWindow::CHostWindow(const CDatabaseRegistry &registry, QWidget *parent)
     loop->setObjectName(QStringLiteral("m_pRunLoop"));
     layout->addWidget(loop);
     connect(loop, &QPushButton::clicked, this, &CHostWindow::slotRunLoopCalculator);
+    auto *layers = new QPushButton(tr("Конструкция из слоёв…"), central);
+    layers->setObjectName(QStringLiteral("m_pBuildConstruction"));
+    layout->addWidget(layers);
+    connect(layers, &QPushButton::clicked, this, &CHostWindow::slotBuildConstruction);
     setCentralWidget(central);
     connect(open, &QPushButton::clicked, this, &CHostWindow::slotOpenEditor);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &CHostWindow::slotOpenEditor);
@@ -116,4 +122,13 @@ void CHostWindow::slotRunLoopCalculator()
     std::fputs(results.toUtf8().constData(), stdout);
     std::fflush(stdout);
     QMessageBox::information(this, windowTitle(), results);
+}
+
+void CHostWindow::slotBuildConstruction()
+{
+    const KorvexMaterialDatabase::CMaterialDatabase *materials = FindMaterialDatabase(m_registry);
+    if (!materials)
+        return;
+    CConstructionDialog construction(*materials, this);
+    construction.exec();
 }

@@ -19,6 +19,7 @@ public:
 private slots:
     void slotOpenEditor();
     void slotRunLoopCalculator();
+    void slotBuildConstruction();
 
 private:
     void Refresh();
