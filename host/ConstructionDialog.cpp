@@ -24,17 +24,18 @@ CConstructionDialog::CConstructionDialog(const KorvexMaterialDatabase::CMaterial
     m_table->setObjectName(QStringLiteral("m_pLayersTable"));
     m_table->setHorizontalHeaderLabels({ tr("Материал"), tr("δ, см"), tr("λ, Вт/м К") });
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     layout->addWidget(m_table);
     m_resistance = new QLabel(this);
     m_resistance->setObjectName(QStringLiteral("m_pResistance"));
     layout->addWidget(m_resistance);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto *buttons = new QDialogButtonBox(this);
     QPushButton *add = buttons->addButton(tr("Добавить слой…"), QDialogButtonBox::ActionRole);
     add->setObjectName(QStringLiteral("m_pAddLayer"));
     QPushButton *show = buttons->addButton(tr("Показать слои"), QDialogButtonBox::ActionRole);
     show->setObjectName(QStringLiteral("m_pShowLayers"));
+    buttons->addButton(tr("Закрыть"), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(add, &QPushButton::clicked, this, &CConstructionDialog::slotAddLayer);
     connect(show, &QPushButton::clicked, this, &CConstructionDialog::slotShowLayers);
@@ -72,7 +73,6 @@ void CConstructionDialog::slotShowLayers()
 void CConstructionDialog::Refresh()
 {
     FillLayerTable(m_table, m_layers);
-    m_table->resizeColumnsToContents();
     m_resistance->setText(
         tr("Термическое сопротивление R = %1 м²·К/Вт").arg(QString::number(Resistance(), 'f', 3)));
 }

@@ -122,67 +122,41 @@ private slots:
 
 void TestMaterials::displayNameCarriesTheWeight_data()
 {
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("k1");
-    QTest::addColumn<QString>("newD"); ///< set in memory before saving; empty: unchanged
-    QTest::addColumn<QString>("display");
-    QTest::addColumn<QString>("saved"); ///< MaterialName|K1 after the save
-    QTest::addColumn<QString>("reloaded");
-    QTest::newRow("weight added, taken off") << "Brick"
-                                             << "1800"
-                                             << ""
-                                             << "Brick 1800"
-                                             << "'Brick'|'1800'"
-                                             << "Brick 1800";
-    QTest::newRow("weight in the stored name") << "Brick 1800"
-                                               << "1800"
-                                               << ""
-                                               << "Brick 1800 1800"
-                                               << "'Brick 1800'|'1800'"
-                                               << "Brick 1800 1800";
-    QTest::newRow("weight changed in memory") << "Brick"
-                                              << "1800"
-                                              << "1700"
-                                              << "Brick 1800"
-                                              << "'Brick 1800'|'1700'"
-                                              << "Brick 1800 1700";
-    QTest::newRow("no weight") << "Brick"
-                               << ""
-                               << ""
-                               << "Brick"
-                               << "'Brick'|''"
-                               << "Brick";
-    QTest::newRow("blanks trimmed") << "  Кирпич  "
-                                    << " 1800 "
-                                    << ""
-                                    << "Кирпич 1800"
-                                    << "'Кирпич'|'1800'"
-                                    << "Кирпич 1800";
+    // MaterialName, K1; D set in memory (empty: unchanged); the display name; MaterialName
+    // and K1 saved back; the display name loaded again.
+    QTest::addColumn<QStringList>("c");
+    QTest::newRow("weight added, taken off")
+        << QStringList { "Brick", "1800", "", "Brick 1800", "'Brick'|'1800'", "Brick 1800" };
+    QTest::newRow("weight in the stored name")
+        << QStringList { "Brick 1800",          "1800",           "", "Brick 1800 1800",
+                         "'Brick 1800'|'1800'", "Brick 1800 1800" };
+    QTest::newRow("weight changed in memory")
+        << QStringList { "Brick",          "1800", "1700", "Brick 1800", "'Brick 1800'|'1700'",
+                         "Brick 1800 1700" };
+    QTest::newRow("no weight") << QStringList { "Brick", "", "", "Brick", "'Brick'|''", "Brick" };
+    QTest::newRow("blanks trimmed") << QStringList {
+        "  Кирпич  ", " 1800 ", "", "Кирпич 1800", "'Кирпич'|'1800'", "Кирпич 1800"
+    };
 }
 
 void TestMaterials::displayNameCarriesTheWeight()
 {
-    QFETCH(QString, stored);
-    QFETCH(QString, k1);
-    QFETCH(QString, newD);
-    QFETCH(QString, display);
-    QFETCH(QString, saved);
-    QFETCH(QString, reloaded);
+    QFETCH(QStringList, c);
     CTempDatabase temp;
-    seed({ "Стены|NULL|NULL|NULL", "NULL|" + stored + '|' + k1 + "|0.7" });
+    seed({ "Стены|NULL|NULL|NULL", "NULL|" + c[0] + '|' + c[1] + "|0.7" });
     CMaterialDatabase db;
     db.LoadData();
-    CMaterial *material = db.FindMaterialGroup("Стены")->FindMaterial(display);
+    CMaterial *material = db.FindMaterialGroup("Стены")->FindMaterial(c[3]);
     QVERIFY2(material, qPrintable(dump(db.GetMaterialsGroups()).join(' ')));
-    if (!newD.isEmpty())
-        material->SetD(newD);
+    if (!c[2].isEmpty())
+        material->SetD(c[2]);
     db.SaveDataToDataBase();
     QVERIFY(!db.GetLastError().IsValid());
     QCOMPARE(CTempDatabase::Column("SELECT quote(MaterialName) || '|' || quote(K1) FROM MATERIALS "
                                    "WHERE SortID = 2"),
-             QStringList { saved });
+             QStringList { c[4] });
     db.LoadData();
-    QCOMPARE(db.GetMaterialsGroups().at(0).GetMaterials().at(0).GetName(), reloaded);
+    QCOMPARE(db.GetMaterialsGroups().at(0).GetMaterials().at(0).GetName(), c[5]);
 }
 
 void TestMaterials::loadTrimsMergesAndDropsDuplicates()
@@ -277,44 +251,33 @@ void TestMaterials::layerDialogFiltersByLambda()
 
 void TestMaterials::layerDialogPreselectsAndReturns_data()
 {
-    QTest::addColumn<QString>("group");
-    QTest::addColumn<QString>("material");
-    QTest::addColumn<double>("limit");
-    QTest::addColumn<QString>("typedLambda"); ///< typed over λ; empty: left as shown
-    QTest::addColumn<QString>("shown"); ///< group | entry | weight | λ
-    QTest::addColumn<QString>("resultName");
-    QTest::addColumn<double>("resultLambda");
-    QTest::newRow("names with blanks") << " Стены "
-                                       << " Плита 500 " << -1.0 << "0.45"
-                                       << "Стены|Плита 500 (λ = 0.5)|500|0.5"
-                                       << "Стены: Плита 500" << 0.45;
-    QTest::newRow("second group") << "Кровля"
-                                  << "Рубероид 600" << -1.0 << ""
-                                  << "Кровля|Рубероид 600 (λ = 0.17)|600|0.17"
-                                  << "Кровля: Рубероид 600" << 0.17;
-    QTest::newRow("unknown names: the first ones") << "стены"
-                                                   << "Нет" << -1.0 << ""
-                                                   << "Стены|Кирпич 1800 (λ = 0.7)|1800|0.7"
-                                                   << "Стены: Кирпич 1800" << 0.7;
-    QTest::newRow("nothing under the limit") << "Кровля"
-                                             << "" << 0.1 << ""
-                                             << "Кровля||0|0"
-                                             << "Кровля: " << 0.0;
-    QTest::newRow("empty group") << "Пустая"
-                                 << "" << -1.0 << ""
-                                 << "Пустая||0|0"
-                                 << "Пустая: " << 0.0;
+    // Group and material passed, λ limit, λ typed over the shown one (empty: none); then
+    // what is shown (group, entry, weight, λ), and the result's name and λ.
+    QTest::addColumn<QStringList>("c");
+    QTest::newRow("names with blanks") << QStringList {
+        " Стены ",          " Плита 500 ", "-1", "0.45", "Стены|Плита 500 (λ = 0.5)|500|0.5",
+        "Стены: Плита 500", "0.45"
+    };
+    QTest::newRow("second group") << QStringList { "Кровля",
+                                                   "Рубероид 600",
+                                                   "-1",
+                                                   "",
+                                                   "Кровля|Рубероид 600 (λ = 0.17)|600|0.17",
+                                                   "Кровля: Рубероид 600",
+                                                   "0.17" };
+    QTest::newRow("unknown names: the first ones") << QStringList {
+        "стены", "Нет", "-1", "", "Стены|Кирпич 1800 (λ = 0.7)|1800|0.7", "Стены: Кирпич 1800",
+        "0.7"
+    };
+    QTest::newRow("nothing under the limit")
+        << QStringList { "Кровля", "", "0.1", "", "Кровля||0|0", "Кровля: ", "0" };
+    QTest::newRow("empty group") << QStringList { "Пустая",      "",         "-1", "",
+                                                  "Пустая||0|0", "Пустая: ", "0" };
 }
 
 void TestMaterials::layerDialogPreselectsAndReturns()
 {
-    QFETCH(QString, group);
-    QFETCH(QString, material);
-    QFETCH(double, limit);
-    QFETCH(QString, typedLambda);
-    QFETCH(QString, shown);
-    QFETCH(QString, resultName);
-    QFETCH(double, resultLambda);
+    QFETCH(QStringList, c);
     CMaterialDatabase db;
     fillSample(db);
     // A run before, with other choices, must leave nothing behind.
@@ -322,7 +285,7 @@ void TestMaterials::layerDialogPreselectsAndReturns()
                    [](QWidget *d) { d->findChild<QPushButton *>("okButton")->click(); });
 
     QString seen;
-    const bool accepted = runLayerDialog(db, group, material, 1, limit, [&](QWidget *dialog) {
+    const bool accepted = runLayerDialog(db, c[0], c[1], 1, c[2].toDouble(), [&](QWidget *dialog) {
         const auto edit
             = [dialog](const char *name) { return dialog->findChild<QLineEdit *>(name); };
         seen = QStringList { dialog->findChild<QComboBox *>("m_pGroupLayerCmb")->currentText(),
@@ -330,8 +293,8 @@ void TestMaterials::layerDialogPreselectsAndReturns()
                              edit("m_pWeight")->text(), edit("m_pK")->text() }
                    .join('|');
         QVERIFY(edit("m_pWeight")->isReadOnly());
-        if (!typedLambda.isEmpty())
-            edit("m_pK")->setText(typedLambda);
+        if (!c[3].isEmpty())
+            edit("m_pK")->setText(c[3]);
         edit("m_pThickness")->setText("25");
         if (QTest::currentDataTag() == QLatin1String("names with blanks")) {
             QCOMPARE(dialog->size(), QSize(620, 221));
@@ -340,12 +303,12 @@ void TestMaterials::layerDialogPreselectsAndReturns()
         QTest::mouseClick(dialog->findChild<QPushButton *>("okButton"), Qt::LeftButton);
     });
     QVERIFY(accepted);
-    QCOMPARE(seen, shown);
+    QCOMPARE(seen, c[4]);
     QString name;
     double lambda = -1, thickness = -1;
     db.GetUserDialogParams(name, lambda, thickness);
-    QCOMPARE(name, resultName);
-    QCOMPARE(lambda, resultLambda);
+    QCOMPARE(name, c[5]);
+    QCOMPARE(lambda, c[6].toDouble());
     QCOMPARE(thickness, 25.0);
 }
 
@@ -484,17 +447,13 @@ void TestMaterials::editorFlows()
     prompts.AnswerButton(QMessageBox::Ok);
     probe.Type(0, 1, "0.9");
 
-    QCOMPARE(
-        prompts.Texts(),
-        QStringList(
-            { "Введите имя:", "Группа материалов с таким названием с таким именем уже существует!",
-              "Введите имя:", "Материал с таким названием с таким именем уже существует!",
-              "Введите имя:", "Введите имя:",
-              "Материал с таким названием с таким именем уже существует!", "Введите имя:",
-              "Подтверждаете удаление материала?", "Подтверждаете удаление группы материалов?",
-              "Подтверждаете удаление группы материалов?",
-              "Подтверждаете удаление группы материалов?",
-              "Не удалось найти группу материалов !" }));
+    const QString name = "Введите имя:", deleteGroup = "Подтверждаете удаление группы материалов?";
+    const QString groupTaken = "Группа материалов с таким названием с таким именем уже существует!";
+    const QString materialTaken = "Материал с таким названием с таким именем уже существует!";
+    QCOMPARE(prompts.Texts(),
+             QStringList({ name, groupTaken, name, materialTaken, name, name, materialTaken, name,
+                           "Подтверждаете удаление материала?", deleteGroup, deleteGroup,
+                           deleteGroup, "Не удалось найти группу материалов !" }));
     const auto &asked = prompts.Requests();
     QCOMPARE(asked[0].title, QStringLiteral("Добавление новой группы материалов"));
     QCOMPARE(asked[2].title, QStringLiteral("Добавление нового материала"));
