@@ -1,8 +1,10 @@
 #include "HostWindow.h"
 #include "LoopInputDialog.h"
 
+#include "Consumers/ConsumerDatabaseTypes.h"
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "DevicesDIN/DeviceDINDatabaseTypes.h"
+#include "Embrasures/EmbrasureDatabaseTypes.h"
 #include "Pipes/PipeDatabaseTypes.h"
 
 #include <QHeaderView>
@@ -26,6 +28,14 @@ int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
     case KorvexInterfaces::CoolantDatabaseType:
         return int(static_cast<const KorvexCoolantDatabase::CCoolantDatabase *>(database)
                        ->GetCoolants()
+                       .size());
+    case KorvexInterfaces::ConsumerDatabaseType:
+        return int(static_cast<const KorvexConsumerDatabase::CConsumerDatabase *>(database)
+                       ->GetConsumers()
+                       .size());
+    case KorvexInterfaces::EmbrasureDatabaseType:
+        return int(static_cast<const KorvexEmbrasureDatabase::CEmbrasureDatabase *>(database)
+                       ->GetEmbrasuresGroups()
                        .size());
     default:
         return -1;

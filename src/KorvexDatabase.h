@@ -20,3 +20,10 @@
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "Coolants/CoolantRedactorDialog.h"
 #include "Coolants/LoopsDialog.h"
+
+#include "Consumers/ConsumerDatabaseTypes.h"
+#include "Consumers/ConsumerRedactorDialog.h"
+
+#include "Embrasures/EmbrasureDatabaseTypes.h"
+#include "Embrasures/EmbrasureInputDialog.h"
+#include "Embrasures/EmbrasureRedactorDialog.h"
