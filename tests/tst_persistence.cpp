@@ -2,8 +2,10 @@
 // whole, never mixed with part of the new content, never replaced by a partial read,
 // and the failure must be visible.
 
+#include "Consumers/ConsumerTable_p.h"
 #include "Coolants/CoolantTable_p.h"
 #include "DevicesDIN/DeviceDINTable_p.h"
+#include "Embrasures/EmbrasureTable_p.h"
 #include "Pipes/PipeTable_p.h"
 #include "TestSupport.h"
 #include "core/TablePersistence_p.h"
@@ -214,6 +216,8 @@ void TestPersistence::columnListsMatchTheirSqlTexts_data()
     QTest::newRow("PIPES") << &KorvexPipeDatabase::PipeTable();
     QTest::newRow("DEVICES_DIN") << &KorvexDeviceDINDatabase::DeviceDINTable();
     QTest::newRow("COOLANTS") << &KorvexCoolantDatabase::CoolantTable();
+    QTest::newRow("CONSUMERS") << &KorvexConsumerDatabase::ConsumerTable();
+    QTest::newRow("EMBRASURES") << &KorvexEmbrasureDatabase::EmbrasureTable();
 }
 
 void TestPersistence::columnListsMatchTheirSqlTexts()
