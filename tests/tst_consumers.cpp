@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 
@@ -268,6 +269,9 @@ void TestConsumers::subCategoryLevelWithRealBoxes()
     QCOMPARE(info.Seen().text, QStringLiteral("Подкатегория с таким именем уже существует!"));
     QCOMPARE(probe.Items(2), QStringList({ "a1" }));
     QCOMPARE(editor.size(), QSize(1034, 407));
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(editor.geometry().topLeft(),
+             QPoint((area.width() - 1034) / 2, (area.height() - 407) / 2));
 }
 
 QTEST_MAIN(TestConsumers)

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 
@@ -46,6 +47,13 @@ QStringList Dump(const std::vector<CEmbrasureGroup> &groups)
         lines << '[' + g.GetName() + "] " + openings.join(", ");
     }
     return lines;
+}
+
+/// Where a dialog of \a size is centred: the available area's offset is not added.
+QPoint Centred(const QSize &size)
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    return { (area.width() - size.width()) / 2, (area.height() - size.height()) / 2 };
 }
 
 const QString kOpeningExists = QStringLiteral("Проем с таким названием уже существует!");
@@ -293,8 +301,10 @@ void TestEmbrasures::openingsAreNamedThroughTheInputDialog()
 
     // The sizes of both dialogs, and the input dialog as a user fills it.
     QCOMPARE(editor.size(), QSize(1026, 407));
+    QCOMPARE(editor.geometry().topLeft(), Centred(editor.size()));
     input.Start([](QWidget *modal) {
         QCOMPARE(modal->size(), QSize(536, 155));
+        QCOMPARE(modal->geometry().topLeft(), Centred(modal->size()));
         modal->findChild<QLineEdit *>("m_pLineEditType")->setText("Окно");
         modal->findChild<QLineEdit *>("m_pLineEditMaterial")->setText("ПВХ");
         KorvexTest::SaveScreenshot(modal, "CEmbrasureInputDialog");
