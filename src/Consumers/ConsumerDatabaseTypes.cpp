@@ -4,6 +4,8 @@
 #include "core/NamedElements_p.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <QSet>
 #include <QSqlError>
 
 namespace KorvexConsumerDatabase {
@@ -149,27 +151,40 @@ void CConsumerDatabase::LoadData()
 
     m_consumers.clear();
     // A category row opens a category (or reopens one of the same name); the rows after it
-    // are its sub-categories. Rows before the first category row belong to none.
-    QString current;
+    // are its sub-categories. Rows before the first category row belong to none. The names
+    // seen so far are kept by hash, so that a large table loads in linear time.
+    QHash<QString, size_t> consumerAt;
+    std::vector<QSet<QString>> subCategoryNames;
+    size_t current = 0;
+    bool inCategory = false;
     while (reader.Next()) {
         const QString name = reader.Text(category);
         if (!name.isEmpty()) {
-            current = name.trimmed();
-            if (!FindConsumer(current))
-                m_consumers.emplace_back(current);
+            const QString trimmed = name.trimmed();
+            const auto found = consumerAt.constFind(trimmed);
+            if (found == consumerAt.constEnd()) {
+                current = m_consumers.size();
+                consumerAt.insert(trimmed, current);
+                m_consumers.emplace_back(trimmed);
+                subCategoryNames.emplace_back();
+            } else {
+                current = *found;
+            }
+            inCategory = true;
             continue;
         }
-        CConsumer *consumer = FindConsumer(current);
-        if (!consumer)
+        if (!inCategory)
             continue;
         CSubCategory subCategory;
         KorvexCore::ReadRow(subCategory, reader, SubCategoryColumns(), positions);
-        if (consumer->FindSubCategory(subCategory.GetName())) {
+        QSet<QString> &names = subCategoryNames[current];
+        if (names.contains(subCategory.GetName())) {
             KorvexCore::DebugLine("ERROR loading ConsumerDatabase",
                                   "Consumers\\ConsumerDatabaseTypes", __LINE__);
             continue;
         }
-        consumer->InsertSubCategory(subCategory);
+        names.insert(subCategory.GetName());
+        m_consumers[current].InsertSubCategory(subCategory);
     }
 }
 

@@ -4,6 +4,8 @@
 #include "core/NamedElements_p.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <QSet>
 #include <QSqlError>
 
 namespace KorvexEmbrasureDatabase {
@@ -156,27 +158,40 @@ void CEmbrasureDatabase::LoadData()
 
     m_groups.clear();
     // A group row opens a group (or reopens one of the same name); the rows after it are
-    // its openings. Rows before the first group row belong to none.
-    QString current;
+    // its openings. Rows before the first group row belong to none. The names seen so far
+    // are kept by hash, so that a large table loads in linear time.
+    QHash<QString, size_t> groupAt;
+    std::vector<QSet<QString>> embrasureNames;
+    size_t current = 0;
+    bool inGroup = false;
     while (reader.Next()) {
         const QString name = reader.Text(groupName);
         if (!name.isEmpty() && reader.Text(positions[TypColumn]).isEmpty()) {
-            current = name.trimmed();
-            if (!FindEmbrasureGroup(current))
-                m_groups.emplace_back(current);
+            const QString trimmed = name.trimmed();
+            const auto found = groupAt.constFind(trimmed);
+            if (found == groupAt.constEnd()) {
+                current = m_groups.size();
+                groupAt.insert(trimmed, current);
+                m_groups.emplace_back(trimmed);
+                embrasureNames.emplace_back();
+            } else {
+                current = *found;
+            }
+            inGroup = true;
             continue;
         }
-        CEmbrasureGroup *group = FindEmbrasureGroup(current);
-        if (!group)
+        if (!inGroup)
             continue;
         CEmbrasure embrasure;
         KorvexCore::ReadRow(embrasure, reader, EmbrasureColumns(), positions);
-        if (group->FindEmbrasure(embrasure.GetName())) {
+        QSet<QString> &names = embrasureNames[current];
+        if (names.contains(embrasure.GetName())) {
             KorvexCore::DebugLine("ERROR loading EmbrasureDatabase",
                                   "Embrasures\\EmbrasureDatabaseTypes", __LINE__);
             continue;
         }
-        group->InsertEmbrasure(embrasure);
+        names.insert(embrasure.GetName());
+        m_groups[current].InsertEmbrasure(embrasure);
     }
 }
 
