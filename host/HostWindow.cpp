@@ -3,8 +3,10 @@
 #include "LayerRun.h"
 #include "LoopInputDialog.h"
 
+#include "Consumers/ConsumerDatabaseTypes.h"
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "DevicesDIN/DeviceDINDatabaseTypes.h"
+#include "Embrasures/EmbrasureDatabaseTypes.h"
 #include "Materials/MaterialDatabaseTypes.h"
 #include "Pipes/PipeDatabaseTypes.h"
 
@@ -33,6 +35,14 @@ int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
     case KorvexInterfaces::MaterialDatabaseType:
         return int(static_cast<const KorvexMaterialDatabase::CMaterialDatabase *>(database)
                        ->GetMaterialsGroups()
+                       .size());
+    case KorvexInterfaces::ConsumerDatabaseType:
+        return int(static_cast<const KorvexConsumerDatabase::CConsumerDatabase *>(database)
+                       ->GetConsumers()
+                       .size());
+    case KorvexInterfaces::EmbrasureDatabaseType:
+        return int(static_cast<const KorvexEmbrasureDatabase::CEmbrasureDatabase *>(database)
+                       ->GetEmbrasuresGroups()
                        .size());
     default:
         return -1;

@@ -21,6 +21,12 @@
 #include "Coolants/CoolantRedactorDialog.h"
 #include "Coolants/LoopsDialog.h"
 
+#include "Consumers/ConsumerDatabaseTypes.h"
+#include "Consumers/ConsumerRedactorDialog.h"
 #include "Materials/LayerDialog.h"
 #include "Materials/MaterialDatabaseTypes.h"
 #include "Materials/MaterialRedactorDialog.h"
+
+#include "Embrasures/EmbrasureDatabaseTypes.h"
+#include "Embrasures/EmbrasureInputDialog.h"
+#include "Embrasures/EmbrasureRedactorDialog.h"

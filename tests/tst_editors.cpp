@@ -1,7 +1,11 @@
+#include "Consumers/ConsumerRedactorDialog.h"
+#include "Consumers/ConsumerTable_p.h"
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "Coolants/CoolantRedactorDialog.h"
 #include "DevicesDIN/DINRedactorDialog.h"
 #include "EditorProbe.h"
+#include "Embrasures/EmbrasureRedactorDialog.h"
+#include "Embrasures/EmbrasureTable_p.h"
 #include "Pipes/PipeRedactorDialog.h"
 #include "TestSupport.h"
 
@@ -48,6 +52,32 @@ KorvexCoolantDatabase::CCoolant Coolant(const QString &name)
     return { name, { { code, double(code), double(code), double(code) } } };
 }
 
+/// A record "X" of the two-level editors keeps its text cells in one child: the
+/// sub-category "X", or the opening "X: ПВХ: 2".
+template<class Child>
+Child ChildOf(const QString &name, const KorvexCore::CColumns<Child> &columns, int firstShown)
+{
+    Child child(name);
+    const QStringList c = Cells(name.section(':', 0, 0), int(columns.size()) - firstShown);
+    for (int i = 0; i < c.size(); ++i)
+        (child.*columns[size_t(firstShown + i)].SetText())(c[i]);
+    return child;
+}
+
+KorvexConsumerDatabase::CConsumer Consumer(const QString &n)
+{
+    using namespace KorvexConsumerDatabase;
+    return { n, { ChildOf(n, SubCategoryColumns(), UnitColumn) } };
+}
+
+KorvexEmbrasureDatabase::CEmbrasureGroup EmbrasureGroup(const QString &n)
+{
+    using namespace KorvexEmbrasureDatabase;
+    CEmbrasureGroup group(n);
+    group.InsertEmbrasure(ChildOf(n + ": ПВХ: 2", EmbrasureColumns(), DAir1Column));
+    return group;
+}
+
 /// What the shared editor tests know of one editor. Every record of the data an editor
 /// or database is made on is built from its name, so its table rows are known too.
 struct CEditorKind
@@ -62,6 +92,9 @@ struct CEditorKind
     std::function<QDialog *(const QStringList &names)> makeEditor;
     /// Saved when \a names is not empty.
     std::function<std::unique_ptr<IKorvexCommonDatabase>(const QStringList &names)> makeDatabase;
+    QString nameExistsText = nameExists, confirmDeleteText = confirmDelete;
+    /// The table shows a child of the record, a list further down; a new record has none.
+    bool rowsInChild = false;
 
     Rows RowsOf(const QString &n) const
     {
@@ -69,7 +102,7 @@ struct CEditorKind
     }
     Rows NewRecordRows() const
     {
-        return convertedRows ? Rows() : Rows { QStringList(headings.size(), "") };
+        return convertedRows || rowsInChild ? Rows() : Rows { QStringList(headings.size(), "") };
     }
 };
 
@@ -80,7 +113,8 @@ CEditorKind Made(const char *name, const QStringList &headings, const QString &a
                  Record (*record)(const QString &), void (Database::*insert)(const Record &),
                  std::function<Rows(const QString &name)> convertedRows = {})
 {
-    CEditorKind kind { name, headings, addTitle, renameTitle, sample, convertedRows, {}, {} };
+    CEditorKind kind { name, headings, addTitle,   renameTitle,   sample, convertedRows,
+                       {},   {},       nameExists, confirmDelete, false };
     kind.makeEditor = [record](const QStringList &names) {
         std::decay_t<decltype(std::declval<Editor>().GetData())> data;
         for (const QString &n : names)
@@ -100,11 +134,23 @@ CEditorKind Made(const char *name, const QStringList &headings, const QString &a
     return kind;
 }
 
+/// \a kind with its records' rows one level down, and its first list's own texts.
+CEditorKind TwoLevel(CEditorKind kind, const QString &nameExistsText = nameExists,
+                     const QString &confirmDeleteText = confirmDelete)
+{
+    kind.nameExistsText = nameExistsText;
+    kind.confirmDeleteText = confirmDeleteText;
+    kind.rowsInChild = true;
+    return kind;
+}
+
 const std::vector<CEditorKind> &Kinds()
 {
     using namespace KorvexPipeDatabase;
     using namespace KorvexDeviceDINDatabase;
     using namespace KorvexCoolantDatabase;
+    using namespace KorvexConsumerDatabase;
+    using namespace KorvexEmbrasureDatabase;
     static const std::vector<CEditorKind> kinds {
         Made<CPipeRedactorDialog>("pipe",
                                   { "Наружный Ø", "Внутренний Ø", "Шероховатость", "λ стенок" },
@@ -124,6 +170,22 @@ const std::vector<CEditorKind> &Kinds()
                 const QString value = QString::number(n.at(0).unicode(), 'f', 2);
                 return Rows { { QString::number(n.at(0).unicode()), value, value, value } };
             }),
+        TwoLevel(Made<CConsumerRedactorDialog>(
+            "consumer",
+            { "Ед. измерения", "Сутки общий", "Сутки, ГВС", "Макс. сутки общий", "Макс. сутки ГВC",
+              "Макс. час общий", "Макс. час ГВC", "Сек. общий приб.", "Час общий приб.",
+              "Сек. ХВ приб.", "Час. ХВ приб.", "Сек. ГВ приб.", "Час ГВ приб.", "Стоки" },
+            "Добавление нового потребителя", "Изменение потребителя",
+            { "Жилые здания", "Гостиницы" }, Consumer, &CConsumerDatabase::InsertConsumer)),
+        TwoLevel(Made<CEmbrasureRedactorDialog>("embrasure",
+                                                { "D1, кг/м2 ч", "D2, кг/м2 ч", "D3, кг/м2 ч",
+                                                  "K высоты", "K теплопередачи, Вт/м2 К" },
+                                                "Добавление нового типа проемов",
+                                                "Изменение типа группы проемов",
+                                                { "Окна", "Двери" }, EmbrasureGroup,
+                                                &CEmbrasureDatabase::InsertEmbrasureGroup),
+                 "Группа проемов с таким названием уже существует!",
+                 "Подтверждаете удаление группы проемов?"),
     };
     return kinds;
 }
@@ -227,6 +289,7 @@ void TestEditors::addAndRename()
     probe.Rename(1);
     prompts.AnswerText("B"); // the same name: nothing to do, nothing to say
     probe.Rename(1);
+    const QString nameExists = kind.nameExistsText;
     QCOMPARE(prompts.Texts(),
              QStringList({ nameLabel, nameLabel, nameLabel, nameExists, nameLabel, nameExists,
                            nameLabel }));
@@ -283,7 +346,7 @@ void TestEditors::deleteAsksFirstAndEmptiesSilently()
     prompts.AnswerButton(QMessageBox::No);
     probe.Delete(1);
     QCOMPARE(probe.Items(1), QStringList({ "A", "B", "C" }));
-    QCOMPARE(prompts.Texts(), QStringList { confirmDelete });
+    QCOMPARE(prompts.Texts(), QStringList { Kind().confirmDeleteText });
     QCOMPARE(prompts.Requests()[0].title, messageTitle);
     QCOMPARE(prompts.Requests()[0].buttons, QMessageBox::Yes | QMessageBox::No);
 
@@ -357,13 +420,13 @@ void TestEditors::realWidgetsWithData()
     QCOMPARE(input.Seen().title, kind.addTitle);
     QCOMPARE(input.Seen().text, nameLabel);
     QCOMPARE(info.Seen().title, messageTitle);
-    QCOMPARE(info.Seen().text, nameExists);
+    QCOMPARE(info.Seen().text, kind.nameExistsText);
 
     question.StartAnswer(QMessageBox::No);
     probe.Delete(1);
     QVERIFY(question.Done());
     QCOMPARE(question.Seen().title, messageTitle);
-    QCOMPARE(question.Seen().text, confirmDelete);
+    QCOMPARE(question.Seen().text, kind.confirmDeleteText);
     QCOMPARE(question.Seen().buttons.count(','), 1);
 
     rename.StartAnswer(QMessageBox::Ok, "Z");

@@ -9,6 +9,9 @@
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 
+#include <cstdlib>
+#include <new>
+
 using KorvexInterfaces::IKorvexCommonDatabase;
 using KorvexInterfaces::IKorvexInterface;
 
@@ -35,7 +38,9 @@ static_assert(
 const std::vector<std::pair<int, QString>> kRegistered = {
     { KorvexInterfaces::PipeDatabaseType, QStringLiteral("Трубы") },
     { KorvexInterfaces::CoolantDatabaseType, QStringLiteral("Теплоносители") },
+    { KorvexInterfaces::ConsumerDatabaseType, QStringLiteral("Потребители") },
     { KorvexInterfaces::MaterialDatabaseType, QStringLiteral("Материалы") },
+    { KorvexInterfaces::EmbrasureDatabaseType, QStringLiteral("Проемы") },
     { KorvexInterfaces::DeviceDINDatabaseType, QStringLiteral("Приборы_по_DIN") },
 };
 
@@ -54,14 +59,79 @@ const QString kCriticalTitle = QStringLiteral("Ошибка открытия б�
 const QString kCriticalText = QStringLiteral("Не удалось открыть соединение с базой SQLite.\n"
                                              "Возможно, отсутствует необходимый драйвер!");
 
+// The test sees in which order the manager frees its databases by watching every heap
+// block given back; nothing is allocated while watching.
+constexpr int kWatchedMax = 16;
+void *g_watched[kWatchedMax];
+int g_watchedCount = 0;
+int g_freedOrder[kWatchedMax];
+int g_freedCount = 0;
+
+void *allocate(std::size_t size) noexcept
+{
+    return std::malloc(size ? size : 1);
+}
+
+void release(void *block) noexcept
+{
+    for (int i = 0; i < g_watchedCount; ++i) {
+        if (g_watched[i] == block && g_freedCount < kWatchedMax)
+            g_freedOrder[g_freedCount++] = i;
+    }
+    std::free(block);
+}
+
 } // namespace
+
+void *operator new(std::size_t size)
+{
+    if (void *block = allocate(size))
+        return block;
+    throw std::bad_alloc();
+}
+void *operator new[](std::size_t size)
+{
+    return operator new(size);
+}
+void *operator new(std::size_t size, const std::nothrow_t &) noexcept
+{
+    return allocate(size);
+}
+void *operator new[](std::size_t size, const std::nothrow_t &) noexcept
+{
+    return allocate(size);
+}
+void operator delete(void *block) noexcept
+{
+    release(block);
+}
+void operator delete[](void *block) noexcept
+{
+    release(block);
+}
+void operator delete(void *block, std::size_t) noexcept
+{
+    release(block);
+}
+void operator delete[](void *block, std::size_t) noexcept
+{
+    release(block);
+}
+void operator delete(void *block, const std::nothrow_t &) noexcept
+{
+    release(block);
+}
+void operator delete[](void *block, const std::nothrow_t &) noexcept
+{
+    release(block);
+}
 
 class TestManager : public QObject
 {
     Q_OBJECT
 private slots:
     void cleanup();
-    void registersDatabasesInCreationOrder();
+    void registersAndDeletesDatabasesInCreationOrder();
     void referenceCounting();
     void unopenableFileShowsCriticalOnce();
     // Runs only inside the copy that unopenableFileShowsCriticalOnce() starts.
@@ -76,7 +146,7 @@ void TestManager::cleanup()
     QFile::remove(QCoreApplication::applicationDirPath() + "/KorvexCommonDatabase.sqlite");
 }
 
-void TestManager::registersDatabasesInCreationOrder()
+void TestManager::registersAndDeletesDatabasesInCreationOrder()
 {
     KorvexTest::CScriptedPrompts prompts; // any message box fails the test
     CRecordingHost first, second;
@@ -95,10 +165,17 @@ void TestManager::registersDatabasesInCreationOrder()
     QVERIFY(QSqlDatabase::database().isOpen());
     for (IKorvexCommonDatabase *database : first.databases)
         database->LoadData();
+    g_freedCount = 0;
+    for (IKorvexCommonDatabase *database : first.databases)
+        g_watched[g_watchedCount++] = dynamic_cast<void *>(database);
     for (IKorvexInterface *manager : { a, b }) {
         manager->AddRef();
         manager->Release();
     }
+    const int watched = std::exchange(g_watchedCount, 0);
+    QCOMPARE(g_freedCount, watched);
+    for (int i = 0; i < watched; ++i)
+        QCOMPARE(g_freedOrder[i], i);
     QVERIFY(prompts.Requests().empty());
 }
 

@@ -2,8 +2,10 @@
 // whole, never mixed with part of the new content, never replaced by a partial read,
 // and the failure must be visible.
 
+#include "Consumers/ConsumerTable_p.h"
 #include "Coolants/CoolantTable_p.h"
 #include "DevicesDIN/DeviceDINTable_p.h"
+#include "Embrasures/EmbrasureTable_p.h"
 #include "Materials/MaterialTable_p.h"
 #include "Pipes/PipeTable_p.h"
 #include "TestSupport.h"
@@ -216,6 +218,8 @@ void TestPersistence::columnListsMatchTheirSqlTexts_data()
     QTest::newRow("DEVICES_DIN") << &KorvexDeviceDINDatabase::DeviceDINTable();
     QTest::newRow("COOLANTS") << &KorvexCoolantDatabase::CoolantTable();
     QTest::newRow("MATERIALS") << &KorvexMaterialDatabase::MaterialTable();
+    QTest::newRow("CONSUMERS") << &KorvexConsumerDatabase::ConsumerTable();
+    QTest::newRow("EMBRASURES") << &KorvexEmbrasureDatabase::EmbrasureTable();
 }
 
 void TestPersistence::columnListsMatchTheirSqlTexts()

@@ -1,7 +1,9 @@
 #include "core/KorvexCommonDatabaseManager.h"
 
+#include "Consumers/ConsumerDatabaseTypes.h"
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "DevicesDIN/DeviceDINDatabaseTypes.h"
+#include "Embrasures/EmbrasureDatabaseTypes.h"
 #include "Materials/MaterialDatabaseTypes.h"
 #include "Pipes/PipeDatabaseTypes.h"
 #include "core/Prompts.h"
@@ -38,8 +40,10 @@ CKorvexCommonDatabaseManager::CKorvexCommonDatabaseManager(IKorvexDatabaseHost *
     // The KMS database goes here, before the pipes.
     m_databases.push_back(std::make_unique<KorvexPipeDatabase::CPipeDatabase>());
     m_databases.push_back(std::make_unique<KorvexCoolantDatabase::CCoolantDatabase>());
-    // Climate, consumer, material and embrasure go here, in this order.
+    // The climate database goes here.
+    m_databases.push_back(std::make_unique<KorvexConsumerDatabase::CConsumerDatabase>());
     m_databases.push_back(std::make_unique<KorvexMaterialDatabase::CMaterialDatabase>());
+    m_databases.push_back(std::make_unique<KorvexEmbrasureDatabase::CEmbrasureDatabase>());
     m_databases.push_back(std::make_unique<KorvexDeviceDINDatabase::CDeviceDINDatabase>());
 
     // The host is needed only here: it learns of each database once.

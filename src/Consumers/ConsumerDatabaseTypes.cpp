@@ -1,0 +1,218 @@
+#include "Consumers/ConsumerDatabaseTypes.h"
+
+#include "Consumers/ConsumerTable_p.h"
+#include "core/NamedElements_p.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QSet>
+#include <QSqlError>
+
+namespace KorvexConsumerDatabase {
+
+const KorvexCore::CColumns<CConsumer> &ConsumerColumns()
+{
+    static const KorvexCore::CColumns<CConsumer> columns = {
+        { "Category", &CConsumer::GetName, &CConsumer::SetName },
+    };
+    return columns;
+}
+
+const KorvexCore::CColumns<CSubCategory> &SubCategoryColumns()
+{
+    using S = CSubCategory;
+    static const KorvexCore::CColumns<CSubCategory> columns = {
+        { "SubCategory", &S::GetName, &S::SetName },
+        { "Unit", &S::GetUnit, &S::SetUnit },
+        { "ExpenseGeneral", &S::GetExpenseGeneral, &S::SetExpenseGeneral },
+        { "ExpenseHour", &S::GetExpenseHour, &S::SetExpenseHour },
+        { "ExpenseDayGeneral", &S::GetExpenseDayGeneral, &S::SetExpenseDayGeneral },
+        { "ExpenseHotWaterSupplyDay", &S::GetExpenseHotWaterSupplyDay,
+          &S::SetExpenseHotWaterSupplyDay },
+        { "ExpenseHourGeneral", &S::GetExpenseHourGeneral, &S::SetExpenseHourGeneral },
+        { "ExpenseHotWaterSupplyHour", &S::GetExpenseHotWaterSupplyHour,
+          &S::SetExpenseHotWaterSupplyHour },
+        { "ExpenseSecondDeviceGeneral", &S::GetExpenseSecondDeviceGeneral,
+          &S::SetExpenseSecondDeviceGeneral },
+        { "ExpenseHourDeviceGeneral", &S::GetExpenseHourDeviceGeneral,
+          &S::SetExpenseHourDeviceGeneral },
+        { "ExpenseColdWaterSupplySecondDevice", &S::GetExpenseColdWaterSupplySecondDevice,
+          &S::SetExpenseColdWaterSupplySecondDevice },
+        { "ExpenseColdWaterSupplyHourDevice", &S::GetExpenseColdWaterSupplyHourDevice,
+          &S::SetExpenseColdWaterSupplyHourDevice },
+        { "ExpenseHotWaterSupplySecondDevice", &S::GetExpenseHotWaterSupplySecondDevice,
+          &S::SetExpenseHotWaterSupplySecondDevice },
+        { "ExpenseHotWaterSupplyHourDevice", &S::GetExpenseHotWaterSupplyHourDevice,
+          &S::SetExpenseHotWaterSupplyHourDevice },
+        { "ExpenseSeparateDevices", &S::GetExpenseSeparateDevices, &S::SetExpenseSeparateDevices },
+    };
+    return columns;
+}
+
+const KorvexCore::CTableDescription &ConsumerTable()
+{
+    static const KorvexCore::CTableDescription table = {
+        "CREATE TABLE %1 (SortID integer PRIMARY KEY, Category varchar, SubCategory varchar, "
+        "Unit varchar, ExpenseGeneral varchar, ExpenseHour varchar, ExpenseDayGeneral varchar, "
+        "ExpenseHotWaterSupplyDay varchar, ExpenseHourGeneral varchar, "
+        "ExpenseHotWaterSupplyHour varchar, ExpenseSecondDeviceGeneral varchar, "
+        "ExpenseHourDeviceGeneral varchar, ExpenseColdWaterSupplySecondDevice varchar, "
+        "ExpenseColdWaterSupplyHourDevice varchar, ExpenseHotWaterSupplySecondDevice varchar, "
+        "ExpenseHotWaterSupplyHourDevice varchar, ExpenseSeparateDevices varchar)",
+        { "INSERT INTO %1 (Category) VALUES(:Category)",
+          "INSERT INTO %1 (SubCategory, Unit, ExpenseGeneral, ExpenseHour, ExpenseDayGeneral, "
+          "ExpenseHotWaterSupplyDay, ExpenseHourGeneral, ExpenseHotWaterSupplyHour, "
+          "ExpenseSecondDeviceGeneral, ExpenseHourDeviceGeneral, "
+          "ExpenseColdWaterSupplySecondDevice, ExpenseColdWaterSupplyHourDevice, "
+          "ExpenseHotWaterSupplySecondDevice, ExpenseHotWaterSupplyHourDevice, "
+          "ExpenseSeparateDevices) VALUES (:SubCategory, :Unit, :ExpenseGeneral, :ExpenseHour, "
+          ":ExpenseDayGeneral, :ExpenseHotWaterSupplyDay, :ExpenseHourGeneral, "
+          ":ExpenseHotWaterSupplyHour, :ExpenseSecondDeviceGeneral, :ExpenseHourDeviceGeneral, "
+          ":ExpenseColdWaterSupplySecondDevice, :ExpenseColdWaterSupplyHourDevice, "
+          ":ExpenseHotWaterSupplySecondDevice, :ExpenseHotWaterSupplyHourDevice, "
+          ":ExpenseSeparateDevices)" },
+        KorvexCore::ColumnNames(ConsumerColumns()) + KorvexCore::ColumnNames(SubCategoryColumns()),
+    };
+    return table;
+}
+
+// ---------------------------------------------------------------------------------------
+// CSubCategory, CConsumer
+
+CSubCategory::CSubCategory(const QString &name)
+    : m_name(name)
+{ }
+
+CConsumer::CConsumer(const QString &name)
+    : m_name(name)
+{ }
+
+CConsumer::CConsumer(const QString &name, const std::vector<CSubCategory> &subCategories)
+    : m_name(name)
+    , m_subCategories(subCategories)
+{ }
+
+CSubCategory *CConsumer::FindSubCategory(const QString &name)
+{
+    return KorvexCore::FindNamed(m_subCategories, name);
+}
+
+const CSubCategory *CConsumer::FindSubCategory(const QString &name) const
+{
+    return KorvexCore::FindNamed(m_subCategories, name);
+}
+
+void CConsumer::InsertSubCategory(const CSubCategory &subCategory)
+{
+    KorvexCore::InsertNamed(m_subCategories, subCategory);
+}
+
+void CConsumer::DeleteSubCategory(const CSubCategory &subCategory)
+{
+    KorvexCore::DeleteNamed(m_subCategories, subCategory.GetName());
+}
+
+// ---------------------------------------------------------------------------------------
+// CConsumerDatabase
+
+CConsumerDatabase::CConsumerDatabase()
+    : CTableDatabase(KorvexInterfaces::ConsumerDatabaseType,
+                     QCoreApplication::translate("QApplication", "Потребители"))
+    , m_tableName(QCoreApplication::translate("QApplication", "CONSUMERS"))
+{ }
+
+CConsumerDatabase::~CConsumerDatabase() = default;
+
+CConsumer *CConsumerDatabase::FindConsumer(const QString &name)
+{
+    return KorvexCore::FindNamed(m_consumers, name);
+}
+
+const CConsumer *CConsumerDatabase::FindConsumer(const QString &name) const
+{
+    return KorvexCore::FindNamed(m_consumers, name);
+}
+
+void CConsumerDatabase::InsertConsumer(const CConsumer &consumer)
+{
+    KorvexCore::InsertNamed(m_consumers, consumer);
+}
+
+void CConsumerDatabase::DeleteConsumer(const CConsumer &consumer)
+{
+    KorvexCore::DeleteNamed(m_consumers, consumer.GetName());
+}
+
+void CConsumerDatabase::LoadData()
+{
+    KorvexCore::CTableReader reader(*this, m_tableName);
+    const int category = KorvexCore::ColumnPositions(reader, ConsumerColumns()).front();
+    const std::vector<int> positions = KorvexCore::ColumnPositions(reader, SubCategoryColumns());
+
+    m_consumers.clear();
+    // A category row opens a category (or reopens one of the same name); the rows after it
+    // are its sub-categories. Rows before the first category row belong to none. The names
+    // seen so far are kept by hash, so that a large table loads in linear time.
+    QHash<QString, size_t> consumerAt;
+    std::vector<QSet<QString>> subCategoryNames;
+    size_t current = 0;
+    bool inCategory = false;
+    while (reader.Next()) {
+        const QString name = reader.Text(category);
+        if (!name.isEmpty()) {
+            const QString trimmed = name.trimmed();
+            const auto found = consumerAt.constFind(trimmed);
+            if (found == consumerAt.constEnd()) {
+                current = m_consumers.size();
+                consumerAt.insert(trimmed, current);
+                m_consumers.emplace_back(trimmed);
+                subCategoryNames.emplace_back();
+            } else {
+                current = *found;
+            }
+            inCategory = true;
+            continue;
+        }
+        if (!inCategory)
+            continue;
+        CSubCategory subCategory;
+        KorvexCore::ReadRow(subCategory, reader, SubCategoryColumns(), positions);
+        QSet<QString> &names = subCategoryNames[current];
+        if (names.contains(subCategory.GetName())) {
+            KorvexCore::DebugLine("ERROR loading ConsumerDatabase",
+                                  "Consumers\\ConsumerDatabaseTypes", __LINE__);
+            continue;
+        }
+        names.insert(subCategory.GetName());
+        m_consumers[current].InsertSubCategory(subCategory);
+    }
+}
+
+void CConsumerDatabase::SaveDataToDataBase() const
+{
+    using KorvexCore::CTableRewrite;
+    KorvexCore::CSaveTransaction save(*this);
+    CTableRewrite table(save, m_tableName, ConsumerTable().create);
+    QSqlQuery categoryRow = table.Prepare(ConsumerTable().inserts[0]);
+    QSqlQuery subCategoryRow = table.Prepare(ConsumerTable().inserts[1]);
+    for (const CConsumer &consumer : m_consumers) {
+        KorvexCore::BindRow(categoryRow, ConsumerColumns(), consumer);
+        bool written = table.Insert(categoryRow);
+        // A sub-category that cannot be written is reported and left out; the rest of
+        // the table still goes in.
+        for (auto row = consumer.GetSubCategories().begin();
+             written && row != consumer.GetSubCategories().end(); ++row) {
+            KorvexCore::BindRow(subCategoryRow, SubCategoryColumns(), *row);
+            written = table.Insert(subCategoryRow, CTableRewrite::RowFailure::Report);
+            // Qt finalizes a statement whose values SQLite refused to bind (a text too
+            // long, say): the next row needs it prepared anew, or it would fail as well.
+            if (written && subCategoryRow.lastError().isValid())
+                subCategoryRow = table.Prepare(ConsumerTable().inserts[1]);
+        }
+        if (!written)
+            break;
+    }
+    save.Finish();
+}
+
+} // namespace KorvexConsumerDatabase
