@@ -204,10 +204,6 @@ void CConsumerDatabase::SaveDataToDataBase() const
              written && row != consumer.GetSubCategories().end(); ++row) {
             KorvexCore::BindRow(subCategoryRow, SubCategoryColumns(), *row);
             written = table.Insert(subCategoryRow, CTableRewrite::RowFailure::Report);
-            // Qt finalizes a statement whose values SQLite refused to bind (a text too
-            // long, say): the next row needs it prepared anew, or it would fail as well.
-            if (written && subCategoryRow.lastError().isValid())
-                subCategoryRow = table.Prepare(ConsumerTable().inserts[1]);
         }
         if (!written)
             break;

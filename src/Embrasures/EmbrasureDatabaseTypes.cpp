@@ -214,9 +214,6 @@ void CEmbrasureDatabase::SaveDataToDataBase() const
             KorvexCore::BindRow(embrasureRow, EmbrasureColumns(), *row);
             // An opening that cannot be written is reported; the rest still goes in.
             written = table.Insert(embrasureRow, CTableRewrite::RowFailure::Report);
-            // Qt finalizes a statement whose values SQLite refused to bind: prepare anew.
-            if (written && embrasureRow.lastError().isValid())
-                embrasureRow = table.Prepare(EmbrasureTable().inserts[1]);
         }
         if (!written)
             break;

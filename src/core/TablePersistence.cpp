@@ -423,6 +423,9 @@ bool CTableRewrite::Insert(QSqlQuery &query, RowFailure onFailure)
         return false;
     }
     qDebug() << query.lastError();
+    // Qt finalizes a statement whose values SQLite refused to bind (a text too long, say);
+    // prepared anew, it serves the next row instead of failing every one after it.
+    query.prepare(query.lastQuery());
     return true;
 }
 
