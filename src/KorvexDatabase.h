@@ -20,3 +20,6 @@
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "Coolants/CoolantRedactorDialog.h"
 #include "Coolants/LoopsDialog.h"
+
+#include "Kms/KMSRedactorDialog.h"
+#include "Kms/KmsDatabaseTypes.h"

@@ -2,6 +2,7 @@
 
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "DevicesDIN/DeviceDINDatabaseTypes.h"
+#include "Kms/KmsDatabaseTypes.h"
 #include "Pipes/PipeDatabaseTypes.h"
 #include "core/Prompts.h"
 
@@ -34,7 +35,7 @@ CKorvexCommonDatabaseManager::CKorvexCommonDatabaseManager(IKorvexDatabaseHost *
     }
 
     // Creation order is also the order of registration and of deletion.
-    // The KMS database goes here, before the pipes.
+    m_databases.push_back(std::make_unique<KorvexKmsDatabase::CKmsDatabase>());
     m_databases.push_back(std::make_unique<KorvexPipeDatabase::CPipeDatabase>());
     m_databases.push_back(std::make_unique<KorvexCoolantDatabase::CCoolantDatabase>());
     // Climate, consumer, material and embrasure go here, in this order.
