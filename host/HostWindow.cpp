@@ -3,6 +3,7 @@
 
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "DevicesDIN/DeviceDINDatabaseTypes.h"
+#include "Kms/KmsDatabaseTypes.h"
 #include "Pipes/PipeDatabaseTypes.h"
 
 #include <QHeaderView>
@@ -27,9 +28,36 @@ int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
         return int(static_cast<const KorvexCoolantDatabase::CCoolantDatabase *>(database)
                        ->GetCoolants()
                        .size());
+    case KorvexInterfaces::KmsDatabaseType:
+        return int(
+            static_cast<const KorvexKmsDatabase::CKmsDatabase *>(database)->GetDevices().size());
     default:
         return -1;
     }
+}
+
+QString RecordCountText(const KorvexInterfaces::IKorvexCommonDatabase *database)
+{
+    if (database->GetType() == KorvexInterfaces::KmsDatabaseType) {
+        // categories/devices/designations/coefficients
+        size_t devices = 0, subNames = 0, coefficients = 0;
+        const auto *kms = static_cast<const KorvexKmsDatabase::CKmsDatabase *>(database);
+        for (const KorvexKmsDatabase::CDevices &category : kms->GetDevices()) {
+            devices += category.GetDevicesHeatingContainer().size();
+            for (const auto &device : category.GetDevicesHeatingContainer()) {
+                subNames += device.GetDevicesHeatingSubNameContainer().size();
+                for (const auto &subName : device.GetDevicesHeatingSubNameContainer())
+                    coefficients += subName.GetDupContainer().size();
+            }
+        }
+        return QStringLiteral("%1/%2/%3/%4")
+            .arg(kms->GetDevices().size())
+            .arg(devices)
+            .arg(subNames)
+            .arg(coefficients);
+    }
+    const int count = TopLevelRecordCount(database);
+    return count < 0 ? QStringLiteral("-") : QString::number(count);
 }
 
 CHostWindow::CHostWindow(const CDatabaseRegistry &registry, QWidget *parent)
@@ -71,9 +99,8 @@ void CHostWindow::Refresh()
         const auto *database = databases[size_t(row)];
         m_table->setItem(row, 0, new QTableWidgetItem(database->GetName()));
         m_table->setItem(row, 1, new QTableWidgetItem(QString::number(database->GetType())));
-        const int count = TopLevelRecordCount(database);
-        m_table->setItem(row, 2,
-                         new QTableWidgetItem(count < 0 ? tr("—") : QString::number(count)));
+        const QString count = RecordCountText(database);
+        m_table->setItem(row, 2, new QTableWidgetItem(count == "-" ? tr("—") : count));
     }
     m_table->resizeColumnsToContents();
 }

@@ -2,6 +2,7 @@
 #include "Coolants/CoolantRedactorDialog.h"
 #include "DevicesDIN/DINRedactorDialog.h"
 #include "EditorProbe.h"
+#include "Kms/KMSRedactorDialog.h"
 #include "Pipes/PipeRedactorDialog.h"
 #include "TestSupport.h"
 
@@ -46,6 +47,17 @@ KorvexCoolantDatabase::CCoolant Coolant(const QString &name)
 {
     const int code = name.at(0).unicode();
     return { name, { { code, double(code), double(code), double(code) } } };
+}
+
+/// A category "X" holds one device and designation with one entry, whose coefficient is
+/// the code of the name's first letter.
+KorvexKmsDatabase::CDevices Category(const QString &name)
+{
+    using namespace KorvexKmsDatabase;
+    const QStringList c = Cells(name, 3);
+    const CDup entry(c[0], name.at(0).unicode(), QByteArray(), c[2]);
+    return CDevices(name,
+                    { CDevicesHeating(c[1], { CDevicesHeatingSubName(c[1], { entry }, {}) }) });
 }
 
 /// What the shared editor tests know of one editor. Every record of the data an editor
@@ -105,6 +117,7 @@ const std::vector<CEditorKind> &Kinds()
     using namespace KorvexPipeDatabase;
     using namespace KorvexDeviceDINDatabase;
     using namespace KorvexCoolantDatabase;
+    using namespace KorvexKmsDatabase;
     static const std::vector<CEditorKind> kinds {
         Made<CPipeRedactorDialog>("pipe",
                                   { "Наружный Ø", "Внутренний Ø", "Шероховатость", "λ стенок" },
@@ -123,6 +136,15 @@ const std::vector<CEditorKind> &Kinds()
             [](const QString &n) {
                 const QString value = QString::number(n.at(0).unicode(), 'f', 2);
                 return Rows { { QString::number(n.at(0).unicode()), value, value, value } };
+            }),
+        Made<CKMSRedactorDialog>(
+            "kms",
+            { "Диаметр условного прохода", "Коэффициент местных сопротивлений", "Комментарий" },
+            "Добавление новой категории", "Изменение категории", { "Радиаторы", "Арматура" },
+            Category, &CKmsDatabase::InsertDevices,
+            [](const QString &n) {
+                const QStringList c = Cells(n, 3);
+                return Rows { { c[0], QString::number(n.at(0).unicode()), c[2] } };
             }),
     };
     return kinds;
