@@ -10,6 +10,7 @@
 
 void RegisterPipeBenchmarks();
 void RegisterCoolantBenchmarks();
+void RegisterKmsBenchmarks();
 
 namespace {
 
@@ -71,6 +72,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     RegisterPipeBenchmarks();
     RegisterCoolantBenchmarks();
+    RegisterKmsBenchmarks();
     benchmark::Initialize(&argc, argv);
     CRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
