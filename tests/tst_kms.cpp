@@ -315,6 +315,12 @@ void TestKms::tableShowsAndRebuildsEntries()
     QCOMPARE(probe.Headings(),
              QStringList({ "Диаметр условного прохода", "Коэффициент местных сопротивлений",
                            "Комментарий" }));
+    QCOMPARE(editor.dialog.size(), QSize(981, 572));
+    QCOMPARE(editor.Picture()->maximumSize(), editor.Picture()->minimumSize());
+    QCOMPARE(editor.Picture()->minimumSize(), QSize(200, 150));
+    QCOMPARE(editor.dialog.findChild<QLabel *>("label")->text(),
+             "Для добавления эскиза элементу таблицы, необходимо нажать правую кнопку мыши,\n"
+             "на ячейке и в появившемся контекстном меню выбрать пункт \"Добавить эскиз\".");
     QCOMPARE(probe.Rows(), Rows({ { "15", "2.5", "угловой" }, { "20", "0.123457", "" } }));
     QVERIFY(!editor.Sketch(0).isNull());
     QVERIFY(editor.Sketch(1).isNull());

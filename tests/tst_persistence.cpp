@@ -3,6 +3,7 @@
 // and the failure must be visible.
 
 #include "Coolants/CoolantTable_p.h"
+#include "Kms/KmsTable_p.h"
 #include "DevicesDIN/DeviceDINTable_p.h"
 #include "Pipes/PipeTable_p.h"
 #include "TestSupport.h"
@@ -214,6 +215,7 @@ void TestPersistence::columnListsMatchTheirSqlTexts_data()
     QTest::newRow("PIPES") << &KorvexPipeDatabase::PipeTable();
     QTest::newRow("DEVICES_DIN") << &KorvexDeviceDINDatabase::DeviceDINTable();
     QTest::newRow("COOLANTS") << &KorvexCoolantDatabase::CoolantTable();
+    QTest::newRow("KMS") << &KorvexKmsDatabase::KmsTable();
 }
 
 void TestPersistence::columnListsMatchTheirSqlTexts()
