@@ -17,9 +17,11 @@ constexpr int kAllocationLimitMb = 256;
 QImage ReadLimited(QImageReader &reader)
 {
     reader.setAllocationLimit(kAllocationLimitMb);
+    // A reader that cannot tell the size beforehand still stops at the allocation limit.
     const QSize size = reader.size();
-    if (!size.isValid() || size.width() > kMaxSide || size.height() > kMaxSide
-        || qint64(size.width()) * size.height() > kMaxPixels)
+    if (size.isValid()
+        && (size.width() > kMaxSide || size.height() > kMaxSide
+            || qint64(size.width()) * size.height() > kMaxPixels))
         return QImage();
     return reader.read();
 }
