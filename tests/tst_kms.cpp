@@ -184,9 +184,7 @@ void TestKms::roundTripKeepsTreeOrderAndPictures()
                  .GetImage(),
              Noise(4096, 1));
 
-    // A second load replaces; an empty tree leaves an empty table.
-    loaded.LoadData();
-    QCOMPARE(Dump(loaded.GetDevices()), Dump(db.GetDevices()));
+    // An empty tree leaves an empty table.
     CKmsDatabase().SaveDataToDataBase();
     loaded.LoadData();
     QVERIFY(loaded.GetDevices().empty());
@@ -194,8 +192,8 @@ void TestKms::roundTripKeepsTreeOrderAndPictures()
 
 void TestKms::oddRowsLoadAsStated_data()
 {
-    QTest::addColumn<QString>(
-        "rows"); // VALUES of (CategoryName, DevicesHeating, Number_Mark, DUP, KMS)
+    // VALUES of (CategoryName, DevicesHeating, Number_Mark, DUP, KMS)
+    QTest::addColumn<QString>("rows");
     QTest::addColumn<QStringList>("tree");
     QTest::newRow("no table") << QString() << QStringList();
     QTest::newRow("first row no category")
