@@ -11,6 +11,7 @@
 void RegisterPipeBenchmarks();
 void RegisterCoolantBenchmarks();
 void RegisterKmsBenchmarks();
+void RegisterMaterialBenchmarks();
 
 namespace {
 
@@ -73,6 +74,7 @@ int main(int argc, char **argv)
     RegisterPipeBenchmarks();
     RegisterCoolantBenchmarks();
     RegisterKmsBenchmarks();
+    RegisterMaterialBenchmarks();
     benchmark::Initialize(&argc, argv);
     CRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

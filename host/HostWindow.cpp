@@ -1,9 +1,12 @@
 #include "HostWindow.h"
+#include "ConstructionDialog.h"
+#include "LayerRun.h"
 #include "LoopInputDialog.h"
 
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "DevicesDIN/DeviceDINDatabaseTypes.h"
 #include "Kms/KmsDatabaseTypes.h"
+#include "Materials/MaterialDatabaseTypes.h"
 #include "Pipes/PipeDatabaseTypes.h"
 
 #include <QHeaderView>
@@ -31,6 +34,10 @@ int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
     case KorvexInterfaces::KmsDatabaseType:
         return int(
             static_cast<const KorvexKmsDatabase::CKmsDatabase *>(database)->GetDevices().size());
+    case KorvexInterfaces::MaterialDatabaseType:
+        return int(static_cast<const KorvexMaterialDatabase::CMaterialDatabase *>(database)
+                       ->GetMaterialsGroups()
+                       .size());
     default:
         return -1;
     }
@@ -82,6 +89,10 @@ CHostWindow::CHostWindow(const CDatabaseRegistry &registry, QWidget *parent)
     loop->setObjectName(QStringLiteral("m_pRunLoop"));
     layout->addWidget(loop);
     connect(loop, &QPushButton::clicked, this, &CHostWindow::slotRunLoopCalculator);
+    auto *layers = new QPushButton(tr("Конструкция из слоёв…"), central);
+    layers->setObjectName(QStringLiteral("m_pBuildConstruction"));
+    layout->addWidget(layers);
+    connect(layers, &QPushButton::clicked, this, &CHostWindow::slotBuildConstruction);
     setCentralWidget(central);
     connect(open, &QPushButton::clicked, this, &CHostWindow::slotOpenEditor);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &CHostWindow::slotOpenEditor);
@@ -138,4 +149,13 @@ void CHostWindow::slotRunLoopCalculator()
     std::fputs(results.toUtf8().constData(), stdout);
     std::fflush(stdout);
     QMessageBox::information(this, windowTitle(), results);
+}
+
+void CHostWindow::slotBuildConstruction()
+{
+    const KorvexMaterialDatabase::CMaterialDatabase *materials = FindMaterialDatabase(m_registry);
+    if (!materials)
+        return;
+    CConstructionDialog construction(*materials, this);
+    construction.exec();
 }

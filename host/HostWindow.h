@@ -22,6 +22,7 @@ public:
 private slots:
     void slotOpenEditor();
     void slotRunLoopCalculator();
+    void slotBuildConstruction();
 
 private:
     void Refresh();

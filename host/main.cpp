@@ -4,12 +4,14 @@
 
 #include "DatabaseRegistry.h"
 #include "HostWindow.h"
+#include "LayerRun.h"
 #include "LoopRun.h"
 #include "core/KorvexCommonDatabaseManager.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLibrary>
+#include <QTableWidget>
 #include <QTextStream>
 
 #include <cstdio>
@@ -64,6 +66,29 @@ int printLoop(const CDatabaseRegistry &registry, const QString &text)
     return 0;
 }
 
+/// Computes R of the given layers headless and prints each layer and the sum; the exit
+/// code tells whether every layer could be read.
+int printLayers(const CDatabaseRegistry &registry, const QString &text)
+{
+    QTextStream err(stderr);
+    const KorvexMaterialDatabase::CMaterialDatabase *materials = FindMaterialDatabase(registry);
+    if (!materials) {
+        err << "korvex-host: the library has no material database\n";
+        return 2;
+    }
+    std::set<KorvexMaterialDatabase::TLayerMaterialType> layers;
+    QString error;
+    if (!ParseLayers(text, *materials, &layers, &error)) {
+        err << "korvex-host: --layers: " << error << '\n';
+        return 1;
+    }
+    // The library reads the layers from a table, as a host's construction table holds them.
+    QTableWidget table;
+    FillLayerTable(&table, layers);
+    QTextStream(stdout) << FormatLayers(layers, materials->CalculateLayerResistance(&table));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -73,7 +98,7 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i) {
         summary = summary || qstrcmp(argv[i], "--summary") == 0;
         headless = headless || qstrncmp(argv[i], "--loop", 6) == 0
-            || qstrncmp(argv[i], "--screenshot", 12) == 0;
+            || qstrncmp(argv[i], "--layers", 8) == 0 || qstrncmp(argv[i], "--screenshot", 12) == 0;
     }
     // Without a display the summary is all there is to show.
     if (!hasDisplay() && !headless)
@@ -100,6 +125,15 @@ int main(int argc, char *argv[])
                        "database. --loop= alone calculates the defaults."),
         QStringLiteral("PARAMS"));
     parser.addOption(loopOption);
+    const QCommandLineOption layersOption(
+        QStringLiteral("layers"),
+        QStringLiteral("Print the thermal resistance R of a construction. LAYERS are "
+                       "NAME:THICKNESS[:LAMBDA] separated by ';', thickness in cm, lambda in "
+                       "W/(m K); without LAMBDA, NAME is GROUP/MATERIAL of the material "
+                       "database and its lambda is taken. Example: "
+                       "--layers \"Кирпич:38:0.7;Утеплитель:10:0.04\"."),
+        QStringLiteral("LAYERS"));
+    parser.addOption(layersOption);
     const QCommandLineOption screenshotOption(
         QStringLiteral("screenshot"),
         QStringLiteral("Render the main window into FILE (PNG) and exit; needs no display."),
@@ -132,6 +166,8 @@ int main(int argc, char *argv[])
     int result = 0;
     if (parser.isSet(loopOption)) {
         result = printLoop(registry, parser.value(loopOption));
+    } else if (parser.isSet(layersOption)) {
+        result = printLayers(registry, parser.value(layersOption));
     } else if (summary) {
         printSummary(registry);
     } else {

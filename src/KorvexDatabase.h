@@ -23,3 +23,7 @@
 
 #include "Kms/KMSRedactorDialog.h"
 #include "Kms/KmsDatabaseTypes.h"
+
+#include "Materials/LayerDialog.h"
+#include "Materials/MaterialDatabaseTypes.h"
+#include "Materials/MaterialRedactorDialog.h"

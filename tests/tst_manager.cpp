@@ -36,6 +36,7 @@ const std::vector<std::pair<int, QString>> kRegistered = {
     { KorvexInterfaces::KmsDatabaseType, QStringLiteral("КМС") },
     { KorvexInterfaces::PipeDatabaseType, QStringLiteral("Трубы") },
     { KorvexInterfaces::CoolantDatabaseType, QStringLiteral("Теплоносители") },
+    { KorvexInterfaces::MaterialDatabaseType, QStringLiteral("Материалы") },
     { KorvexInterfaces::DeviceDINDatabaseType, QStringLiteral("Приборы_по_DIN") },
 };
 

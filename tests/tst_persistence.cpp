@@ -3,8 +3,9 @@
 // and the failure must be visible.
 
 #include "Coolants/CoolantTable_p.h"
-#include "Kms/KmsTable_p.h"
 #include "DevicesDIN/DeviceDINTable_p.h"
+#include "Kms/KmsTable_p.h"
+#include "Materials/MaterialTable_p.h"
 #include "Pipes/PipeTable_p.h"
 #include "TestSupport.h"
 #include "core/TablePersistence_p.h"
@@ -216,6 +217,7 @@ void TestPersistence::columnListsMatchTheirSqlTexts_data()
     QTest::newRow("DEVICES_DIN") << &KorvexDeviceDINDatabase::DeviceDINTable();
     QTest::newRow("COOLANTS") << &KorvexCoolantDatabase::CoolantTable();
     QTest::newRow("KMS") << &KorvexKmsDatabase::KmsTable();
+    QTest::newRow("MATERIALS") << &KorvexMaterialDatabase::MaterialTable();
 }
 
 void TestPersistence::columnListsMatchTheirSqlTexts()

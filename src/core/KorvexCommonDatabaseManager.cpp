@@ -3,6 +3,7 @@
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "DevicesDIN/DeviceDINDatabaseTypes.h"
 #include "Kms/KmsDatabaseTypes.h"
+#include "Materials/MaterialDatabaseTypes.h"
 #include "Pipes/PipeDatabaseTypes.h"
 #include "core/Prompts.h"
 
@@ -39,6 +40,7 @@ CKorvexCommonDatabaseManager::CKorvexCommonDatabaseManager(IKorvexDatabaseHost *
     m_databases.push_back(std::make_unique<KorvexPipeDatabase::CPipeDatabase>());
     m_databases.push_back(std::make_unique<KorvexCoolantDatabase::CCoolantDatabase>());
     // Climate, consumer, material and embrasure go here, in this order.
+    m_databases.push_back(std::make_unique<KorvexMaterialDatabase::CMaterialDatabase>());
     m_databases.push_back(std::make_unique<KorvexDeviceDINDatabase::CDeviceDINDatabase>());
 
     // The host is needed only here: it learns of each database once.
