@@ -170,6 +170,36 @@ void CDevices::DeleteDevicesHeating(const CDevicesHeating &device)
 // ---------------------------------------------------------------------------------------
 // CKmsDatabase
 
+namespace {
+
+/// The outcome of the last lookup of one name in one vector, reused while the name and
+/// the vector's owner stay the same: the rows of a designation follow one another, and
+/// searching every level again for each of them would cost more than reading the row.
+/// The owner of a changed vector forgets it (an append may move every element).
+template<class T> class CLastLookup
+{
+public:
+    template<class Find> T *Get(const void *owner, const QString &name, Find find)
+    {
+        if (!m_valid || owner != m_owner || name != m_name) {
+            m_found = find();
+            m_owner = owner;
+            m_name = name;
+            m_valid = true;
+        }
+        return m_found;
+    }
+    void Forget() { m_valid = false; }
+
+private:
+    const void *m_owner = nullptr;
+    QString m_name;
+    T *m_found = nullptr;
+    bool m_valid = false;
+};
+
+} // namespace
+
 CKmsDatabase::CKmsDatabase()
     : CTableDatabase(KorvexInterfaces::KmsDatabaseType,
                      QCoreApplication::translate("QApplication", "КМС"))
@@ -212,6 +242,9 @@ void CKmsDatabase::LoadData()
     // A row whose parent is missing becomes that parent, from its own (usually empty)
     // cells, and its own values are dropped.
     QString currentCategory, currentDevice, currentSubName;
+    CLastLookup<CDevices> categoryLookup;
+    CLastLookup<CDevicesHeating> deviceLookup;
+    CLastLookup<CDevicesHeatingSubName> subNameLookup;
     while (reader.Next()) {
         CDevices rowCategory;
         CDevicesHeating rowDevice;
@@ -229,20 +262,30 @@ void CKmsDatabase::LoadData()
         if (!rowSubName.GetName().isEmpty())
             currentSubName = rowSubName.GetName();
 
-        CDevices *inCategory = FindDevices(currentCategory);
+        CDevices *inCategory = categoryLookup.Get(this, currentCategory,
+                                                  [&] { return FindDevices(currentCategory); });
         if (!inCategory) {
             InsertDevices(rowCategory);
+            categoryLookup.Forget();
+            deviceLookup.Forget();
+            subNameLookup.Forget();
             continue;
         }
-        CDevicesHeating *inDevice = inCategory->FindDevicesHeating(currentDevice);
+        CDevicesHeating *inDevice = deviceLookup.Get(inCategory, currentDevice, [&] {
+            return inCategory->FindDevicesHeating(currentDevice);
+        });
         if (!inDevice) {
             inCategory->InsertDevicesHeating(rowDevice);
+            deviceLookup.Forget();
+            subNameLookup.Forget();
             continue;
         }
-        CDevicesHeatingSubName *inSubName
-            = inDevice->FindDevicesHeatingSubName(CDevicesHeatingSubName(currentSubName, {}));
+        CDevicesHeatingSubName *inSubName = subNameLookup.Get(inDevice, currentSubName, [&] {
+            return inDevice->FindDevicesHeatingSubName(CDevicesHeatingSubName(currentSubName, {}));
+        });
         if (!inSubName) {
             inDevice->InsertDevicesHeatingSubName(rowSubName);
+            subNameLookup.Forget();
             continue;
         }
         inSubName->InsertDup(rowDup);
