@@ -213,6 +213,13 @@ void TestKms::oddRowsLoadAsStated_data()
            "('C', NULL, NULL, NULL, NULL), (NULL, NULL, NULL, '25', 1.5)"
         << QStringList({ "C C", " D D", "  S S -", "   P 15 0 - ", "   P  0 - ", "   P 25 1.5 - ",
                          "C C2", " D " });
+    QTest::newRow("same names under another category")
+        << "('C1', NULL, NULL, NULL, NULL), (NULL, 'D', NULL, NULL, NULL), "
+           "(NULL, NULL, 'S', NULL, NULL), (NULL, NULL, NULL, '15', 1), "
+           "('C2', NULL, NULL, NULL, NULL), (NULL, 'D', NULL, NULL, NULL), "
+           "(NULL, NULL, 'S', NULL, NULL), (NULL, NULL, NULL, '20', 2)"
+        << QStringList({ "C C1", " D D", "  S S -", "   P 15 1 - ", "C C2", " D D", "  S S -",
+                         "   P 20 2 - " });
     QTest::newRow("repeated parent rows")
         << "('C', NULL, NULL, NULL, NULL), (NULL, 'D', NULL, NULL, NULL), "
            "('C', NULL, NULL, NULL, NULL), (NULL, 'D', NULL, NULL, NULL), "
