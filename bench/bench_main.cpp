@@ -10,6 +10,7 @@
 
 void RegisterPipeBenchmarks();
 void RegisterCoolantBenchmarks();
+void RegisterKmsBenchmarks();
 void RegisterMaterialBenchmarks();
 void RegisterConsumerBenchmarks();
 
@@ -73,6 +74,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     RegisterPipeBenchmarks();
     RegisterCoolantBenchmarks();
+    RegisterKmsBenchmarks();
     RegisterMaterialBenchmarks();
     RegisterConsumerBenchmarks();
     benchmark::Initialize(&argc, argv);

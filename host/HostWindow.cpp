@@ -7,6 +7,7 @@
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "DevicesDIN/DeviceDINDatabaseTypes.h"
 #include "Embrasures/EmbrasureDatabaseTypes.h"
+#include "Kms/KmsDatabaseTypes.h"
 #include "Materials/MaterialDatabaseTypes.h"
 #include "Pipes/PipeDatabaseTypes.h"
 
@@ -32,6 +33,9 @@ int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
         return int(static_cast<const KorvexCoolantDatabase::CCoolantDatabase *>(database)
                        ->GetCoolants()
                        .size());
+    case KorvexInterfaces::KmsDatabaseType:
+        return int(
+            static_cast<const KorvexKmsDatabase::CKmsDatabase *>(database)->GetDevices().size());
     case KorvexInterfaces::MaterialDatabaseType:
         return int(static_cast<const KorvexMaterialDatabase::CMaterialDatabase *>(database)
                        ->GetMaterialsGroups()
@@ -47,6 +51,30 @@ int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
     default:
         return -1;
     }
+}
+
+QString RecordCountText(const KorvexInterfaces::IKorvexCommonDatabase *database)
+{
+    if (database->GetType() == KorvexInterfaces::KmsDatabaseType) {
+        // categories/devices/designations/coefficients
+        size_t devices = 0, subNames = 0, coefficients = 0;
+        const auto *kms = static_cast<const KorvexKmsDatabase::CKmsDatabase *>(database);
+        for (const KorvexKmsDatabase::CDevices &category : kms->GetDevices()) {
+            devices += category.GetDevicesHeatingContainer().size();
+            for (const auto &device : category.GetDevicesHeatingContainer()) {
+                subNames += device.GetDevicesHeatingSubNameContainer().size();
+                for (const auto &subName : device.GetDevicesHeatingSubNameContainer())
+                    coefficients += subName.GetDupContainer().size();
+            }
+        }
+        return QStringLiteral("%1/%2/%3/%4")
+            .arg(kms->GetDevices().size())
+            .arg(devices)
+            .arg(subNames)
+            .arg(coefficients);
+    }
+    const int count = TopLevelRecordCount(database);
+    return count < 0 ? QStringLiteral("-") : QString::number(count);
 }
 
 CHostWindow::CHostWindow(const CDatabaseRegistry &registry, QWidget *parent)
@@ -92,9 +120,8 @@ void CHostWindow::Refresh()
         const auto *database = databases[size_t(row)];
         m_table->setItem(row, 0, new QTableWidgetItem(database->GetName()));
         m_table->setItem(row, 1, new QTableWidgetItem(QString::number(database->GetType())));
-        const int count = TopLevelRecordCount(database);
-        m_table->setItem(row, 2,
-                         new QTableWidgetItem(count < 0 ? tr("—") : QString::number(count)));
+        const QString count = RecordCountText(database);
+        m_table->setItem(row, 2, new QTableWidgetItem(count == "-" ? tr("—") : count));
     }
     m_table->resizeColumnsToContents();
 }

@@ -8,6 +8,9 @@ class QTableWidget;
 
 /// Number of top-level records of a database, told by its type code.
 int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database);
+/// The count as shown: the top-level count, "-" when unknown, and for the KMS database
+/// "categories/devices/designations/coefficients".
+QString RecordCountText(const KorvexInterfaces::IKorvexCommonDatabase *database);
 
 /// Lists the registered databases and opens the editor of the selected one.
 class CHostWindow : public QMainWindow

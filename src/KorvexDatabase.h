@@ -23,6 +23,10 @@
 
 #include "Consumers/ConsumerDatabaseTypes.h"
 #include "Consumers/ConsumerRedactorDialog.h"
+
+#include "Kms/KMSRedactorDialog.h"
+#include "Kms/KmsDatabaseTypes.h"
+
 #include "Materials/LayerDialog.h"
 #include "Materials/MaterialDatabaseTypes.h"
 #include "Materials/MaterialRedactorDialog.h"

@@ -6,6 +6,7 @@
 #include "EditorProbe.h"
 #include "Embrasures/EmbrasureRedactorDialog.h"
 #include "Embrasures/EmbrasureTable_p.h"
+#include "Kms/KMSRedactorDialog.h"
 #include "Pipes/PipeRedactorDialog.h"
 #include "TestSupport.h"
 
@@ -76,6 +77,17 @@ KorvexEmbrasureDatabase::CEmbrasureGroup EmbrasureGroup(const QString &n)
     CEmbrasureGroup group(n);
     group.InsertEmbrasure(ChildOf(n + ": ПВХ: 2", EmbrasureColumns(), DAir1Column));
     return group;
+}
+
+/// A category "X" holds one device and designation with one entry, whose coefficient is
+/// the code of the name's first letter.
+KorvexKmsDatabase::CDevices Category(const QString &name)
+{
+    using namespace KorvexKmsDatabase;
+    const QStringList c = Cells(name, 3);
+    const CDup entry(c[0], name.at(0).unicode(), QByteArray(), c[2]);
+    return CDevices(name,
+                    { CDevicesHeating(c[1], { CDevicesHeatingSubName(c[1], { entry }, {}) }) });
 }
 
 /// What the shared editor tests know of one editor. Every record of the data an editor
@@ -151,6 +163,7 @@ const std::vector<CEditorKind> &Kinds()
     using namespace KorvexCoolantDatabase;
     using namespace KorvexConsumerDatabase;
     using namespace KorvexEmbrasureDatabase;
+    using namespace KorvexKmsDatabase;
     static const std::vector<CEditorKind> kinds {
         Made<CPipeRedactorDialog>("pipe",
                                   { "Наружный Ø", "Внутренний Ø", "Шероховатость", "λ стенок" },
@@ -186,6 +199,15 @@ const std::vector<CEditorKind> &Kinds()
                                                 &CEmbrasureDatabase::InsertEmbrasureGroup),
                  "Группа проемов с таким названием уже существует!",
                  "Подтверждаете удаление группы проемов?"),
+        Made<CKMSRedactorDialog>(
+            "kms",
+            { "Диаметр условного прохода", "Коэффициент местных сопротивлений", "Комментарий" },
+            "Добавление новой категории", "Изменение категории", { "Радиаторы", "Арматура" },
+            Category, &CKmsDatabase::InsertDevices,
+            [](const QString &n) {
+                const QStringList c = Cells(n, 3);
+                return Rows { { c[0], QString::number(n.at(0).unicode()), c[2] } };
+            }),
     };
     return kinds;
 }

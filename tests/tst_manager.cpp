@@ -36,6 +36,7 @@ static_assert(
 
 // The databases this build creates, in creation order, with their codes and names.
 const std::vector<std::pair<int, QString>> kRegistered = {
+    { KorvexInterfaces::KmsDatabaseType, QStringLiteral("КМС") },
     { KorvexInterfaces::PipeDatabaseType, QStringLiteral("Трубы") },
     { KorvexInterfaces::CoolantDatabaseType, QStringLiteral("Теплоносители") },
     { KorvexInterfaces::ConsumerDatabaseType, QStringLiteral("Потребители") },

@@ -6,6 +6,7 @@
 #include "Coolants/CoolantTable_p.h"
 #include "DevicesDIN/DeviceDINTable_p.h"
 #include "Embrasures/EmbrasureTable_p.h"
+#include "Kms/KmsTable_p.h"
 #include "Materials/MaterialTable_p.h"
 #include "Pipes/PipeTable_p.h"
 #include "TestSupport.h"
@@ -217,6 +218,7 @@ void TestPersistence::columnListsMatchTheirSqlTexts_data()
     QTest::newRow("PIPES") << &KorvexPipeDatabase::PipeTable();
     QTest::newRow("DEVICES_DIN") << &KorvexDeviceDINDatabase::DeviceDINTable();
     QTest::newRow("COOLANTS") << &KorvexCoolantDatabase::CoolantTable();
+    QTest::newRow("KMS") << &KorvexKmsDatabase::KmsTable();
     QTest::newRow("MATERIALS") << &KorvexMaterialDatabase::MaterialTable();
     QTest::newRow("CONSUMERS") << &KorvexConsumerDatabase::ConsumerTable();
     QTest::newRow("EMBRASURES") << &KorvexEmbrasureDatabase::EmbrasureTable();

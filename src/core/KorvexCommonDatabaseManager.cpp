@@ -4,6 +4,7 @@
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "DevicesDIN/DeviceDINDatabaseTypes.h"
 #include "Embrasures/EmbrasureDatabaseTypes.h"
+#include "Kms/KmsDatabaseTypes.h"
 #include "Materials/MaterialDatabaseTypes.h"
 #include "Pipes/PipeDatabaseTypes.h"
 #include "core/Prompts.h"
@@ -37,7 +38,7 @@ CKorvexCommonDatabaseManager::CKorvexCommonDatabaseManager(IKorvexDatabaseHost *
     }
 
     // Creation order is also the order of registration and of deletion.
-    // The KMS database goes here, before the pipes.
+    m_databases.push_back(std::make_unique<KorvexKmsDatabase::CKmsDatabase>());
     m_databases.push_back(std::make_unique<KorvexPipeDatabase::CPipeDatabase>());
     m_databases.push_back(std::make_unique<KorvexCoolantDatabase::CCoolantDatabase>());
     // The climate database goes here.
