@@ -149,66 +149,29 @@ void CConsumerDatabase::LoadData()
     const int category = KorvexCore::ColumnPositions(reader, ConsumerColumns()).front();
     const std::vector<int> positions = KorvexCore::ColumnPositions(reader, SubCategoryColumns());
 
-    m_consumers.clear();
-    // A category row opens a category (or reopens one of the same name); the rows after it
-    // are its sub-categories. Rows before the first category row belong to none. The names
-    // seen so far are kept by hash, so that a large table loads in linear time.
-    QHash<QString, size_t> consumerAt;
-    std::vector<QSet<QString>> subCategoryNames;
-    size_t current = 0;
-    bool inCategory = false;
+    using Rows = KorvexCore::CGroupedRows<CConsumer, CSubCategory>;
+    Rows rows(m_consumers, &CConsumer::InsertSubCategory);
     while (reader.Next()) {
         const QString name = reader.Text(category);
         if (!name.isEmpty()) {
-            const QString trimmed = name.trimmed();
-            const auto found = consumerAt.constFind(trimmed);
-            if (found == consumerAt.constEnd()) {
-                current = m_consumers.size();
-                consumerAt.insert(trimmed, current);
-                m_consumers.emplace_back(trimmed);
-                subCategoryNames.emplace_back();
-            } else {
-                current = *found;
-            }
-            inCategory = true;
+            rows.OpenGroup(name.trimmed());
             continue;
         }
-        if (!inCategory)
-            continue;
         CSubCategory subCategory;
         KorvexCore::ReadRow(subCategory, reader, SubCategoryColumns(), positions);
-        QSet<QString> &names = subCategoryNames[current];
-        if (names.contains(subCategory.GetName())) {
+        if (rows.AddMember(subCategory) == Rows::EMember::Taken)
             KorvexCore::DebugLine("ERROR loading ConsumerDatabase",
                                   "Consumers\\ConsumerDatabaseTypes", __LINE__);
-            continue;
-        }
-        names.insert(subCategory.GetName());
-        m_consumers[current].InsertSubCategory(subCategory);
     }
 }
 
 void CConsumerDatabase::SaveDataToDataBase() const
 {
-    using KorvexCore::CTableRewrite;
-    KorvexCore::CSaveTransaction save(*this);
-    CTableRewrite table(save, m_tableName, ConsumerTable().create);
-    QSqlQuery categoryRow = table.Prepare(ConsumerTable().inserts[0]);
-    QSqlQuery subCategoryRow = table.Prepare(ConsumerTable().inserts[1]);
-    for (const CConsumer &consumer : m_consumers) {
-        KorvexCore::BindRow(categoryRow, ConsumerColumns(), consumer);
-        bool written = table.Insert(categoryRow);
-        // A sub-category that cannot be written is reported and left out; the rest of
-        // the table still goes in.
-        for (auto row = consumer.GetSubCategories().begin();
-             written && row != consumer.GetSubCategories().end(); ++row) {
-            KorvexCore::BindRow(subCategoryRow, SubCategoryColumns(), *row);
-            written = table.Insert(subCategoryRow, CTableRewrite::RowFailure::Report);
-        }
-        if (!written)
-            break;
-    }
-    save.Finish();
+    // A sub-category that cannot be written is reported and left out; the rest of the
+    // table still goes in.
+    KorvexCore::SaveGroupedTable(*this, m_tableName, ConsumerTable(), ConsumerColumns(),
+                                 SubCategoryColumns(), m_consumers, &CConsumer::GetSubCategories,
+                                 KorvexCore::CTableRewrite::RowFailure::Report);
 }
 
 } // namespace KorvexConsumerDatabase

@@ -145,22 +145,8 @@ void CCoolantDatabase::LoadData()
 
 void CCoolantDatabase::SaveDataToDataBase() const
 {
-    KorvexCore::CSaveTransaction save(*this);
-    KorvexCore::CTableRewrite table(save, m_tableName, CoolantTable().create);
-    QSqlQuery nameRow = table.Prepare(CoolantTable().inserts[0]);
-    QSqlQuery paramsRow = table.Prepare(CoolantTable().inserts[1]);
-    for (const CCoolant &coolant : m_coolants) {
-        KorvexCore::BindRow(nameRow, CoolantNameColumns(), coolant);
-        bool written = table.Insert(nameRow);
-        for (auto row = coolant.GetCoolantParams().begin();
-             written && row != coolant.GetCoolantParams().end(); ++row) {
-            KorvexCore::BindRow(paramsRow, CoolantParamsColumns(), *row);
-            written = table.Insert(paramsRow);
-        }
-        if (!written)
-            break;
-    }
-    save.Finish();
+    KorvexCore::SaveGroupedTable(*this, m_tableName, CoolantTable(), CoolantNameColumns(),
+                                 CoolantParamsColumns(), m_coolants, &CCoolant::GetCoolantParams);
 }
 
 // ---------------------------------------------------------------------------------------

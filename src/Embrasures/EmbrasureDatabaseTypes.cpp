@@ -156,69 +156,33 @@ void CEmbrasureDatabase::LoadData()
     const int groupName = KorvexCore::ColumnPositions(reader, EmbrasureGroupColumns()).front();
     const std::vector<int> positions = KorvexCore::ColumnPositions(reader, EmbrasureColumns());
 
-    m_groups.clear();
-    // A group row opens a group (or reopens one of the same name); the rows after it are
-    // its openings. Rows before the first group row belong to none. The names seen so far
-    // are kept by hash, so that a large table loads in linear time.
-    QHash<QString, size_t> groupAt;
-    std::vector<QSet<QString>> embrasureNames;
-    size_t current = 0;
-    bool inGroup = false;
+    using Rows = KorvexCore::CGroupedRows<CEmbrasureGroup, CEmbrasure>;
+    Rows rows(m_groups, &CEmbrasureGroup::InsertEmbrasure);
     while (reader.Next()) {
         const QString name = reader.Text(groupName);
         if (!name.isEmpty() && reader.Text(positions[TypColumn]).isEmpty()) {
-            const QString trimmed = name.trimmed();
-            const auto found = groupAt.constFind(trimmed);
-            if (found == groupAt.constEnd()) {
-                current = m_groups.size();
-                groupAt.insert(trimmed, current);
-                m_groups.emplace_back(trimmed);
-                embrasureNames.emplace_back();
-            } else {
-                current = *found;
-            }
-            inGroup = true;
+            rows.OpenGroup(name.trimmed());
             continue;
         }
-        if (!inGroup)
-            continue;
         CEmbrasure embrasure;
         KorvexCore::ReadRow(embrasure, reader, EmbrasureColumns(), positions);
-        QSet<QString> &names = embrasureNames[current];
-        if (names.contains(embrasure.GetName())) {
+        if (rows.AddMember(embrasure) == Rows::EMember::Taken)
             KorvexCore::DebugLine("ERROR loading EmbrasureDatabase",
                                   "Embrasures\\EmbrasureDatabaseTypes", __LINE__);
-            continue;
-        }
-        names.insert(embrasure.GetName());
-        m_groups[current].InsertEmbrasure(embrasure);
     }
 }
 
 void CEmbrasureDatabase::SaveDataToDataBase() const
 {
-    using KorvexCore::CTableRewrite;
-    KorvexCore::CSaveTransaction save(*this);
-    CTableRewrite table(save, m_tableName, EmbrasureTable().create);
-    QSqlQuery groupRow = table.Prepare(EmbrasureTable().inserts[0]);
-    QSqlQuery embrasureRow = table.Prepare(EmbrasureTable().inserts[1]);
-    for (const CEmbrasureGroup &group : m_groups) {
-        KorvexCore::BindRow(groupRow, EmbrasureGroupColumns(), group);
-        bool written = table.Insert(groupRow);
-        for (auto row = group.GetEmbrasures().begin();
-             written && row != group.GetEmbrasures().end(); ++row) {
-            // A name that does not give back its type, material and glass cannot be
-            // stored in their columns: such an opening is left out.
-            if (EmbrasureNamePieces(row->GetName()).size() != 3)
-                continue;
-            KorvexCore::BindRow(embrasureRow, EmbrasureColumns(), *row);
-            // An opening that cannot be written is reported; the rest still goes in.
-            written = table.Insert(embrasureRow, CTableRewrite::RowFailure::Report);
-        }
-        if (!written)
-            break;
-    }
-    save.Finish();
+    // A name that does not give back its type, material and glass cannot be stored in
+    // their columns: such an opening is left out. An opening that cannot be written is
+    // reported; the rest still goes in.
+    KorvexCore::SaveGroupedTable(*this, m_tableName, EmbrasureTable(), EmbrasureGroupColumns(),
+                                 EmbrasureColumns(), m_groups, &CEmbrasureGroup::GetEmbrasures,
+                                 KorvexCore::CTableRewrite::RowFailure::Report,
+                                 [](const CEmbrasure &embrasure) {
+                                     return EmbrasureNamePieces(embrasure.GetName()).size() != 3;
+                                 });
 }
 
 } // namespace KorvexEmbrasureDatabase

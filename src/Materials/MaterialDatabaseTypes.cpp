@@ -121,13 +121,8 @@ void CMaterialDatabase::LoadData()
         = KorvexCore::ColumnPositions(reader, MaterialGroupColumns());
     const std::vector<int> materialColumns = KorvexCore::ColumnPositions(reader, MaterialColumns());
 
-    m_groups.clear();
-    // The names already taken, for the same first-match lookups as Find but without a
-    // search through every group and material on every row of a long table.
-    QHash<QString, size_t> groupIndex;
-    std::vector<QSet<QString>> materialNames;
-    constexpr size_t noGroup = size_t(-1);
-    size_t current = noGroup; // rows before the first group row belong to none
+    using Rows = KorvexCore::CGroupedRows<CMaterialGroup, CMaterial>;
+    Rows rows(m_groups, &CMaterialGroup::InsertMaterial);
     while (reader.Next()) {
         CMaterialGroup groupRow;
         KorvexCore::ReadRow(groupRow, reader, MaterialGroupColumns(), groupColumn);
@@ -136,53 +131,22 @@ void CMaterialDatabase::LoadData()
 
         if (!groupRow.GetName().isEmpty() && row.GetName().isEmpty() && row.GetD().isEmpty()
             && row.GetL().isEmpty()) {
-            // A group row; a second row of the same name goes on with the first group.
-            const QString name = groupRow.GetName().trimmed();
-            const auto known = groupIndex.constFind(name);
-            if (known != groupIndex.constEnd()) {
-                current = *known;
-            } else {
-                current = m_groups.size();
-                groupIndex.insert(name, current);
-                m_groups.emplace_back(name);
-                materialNames.emplace_back();
-            }
+            rows.OpenGroup(groupRow.GetName().trimmed());
             continue;
         }
-        if (current == noGroup)
-            continue;
         const QString D = row.GetD().trimmed();
         const CMaterial material(DisplayMaterialName(row.GetName().trimmed(), D), D,
                                  row.GetL().trimmed());
-        QSet<QString> &taken = materialNames[current];
-        if (taken.contains(material.GetName())) {
+        if (rows.AddMember(material) == Rows::EMember::Taken)
             KorvexCore::DebugLine("ERROR loading MaterialDatabase",
                                   "Materials\\MaterialDatabaseTypes", __LINE__);
-            continue;
-        }
-        taken.insert(material.GetName());
-        m_groups[current].InsertMaterial(material);
     }
 }
 
 void CMaterialDatabase::SaveDataToDataBase() const
 {
-    KorvexCore::CSaveTransaction save(*this);
-    KorvexCore::CTableRewrite table(save, m_tableName, MaterialTable().create);
-    QSqlQuery groupRow = table.Prepare(MaterialTable().inserts[0]);
-    QSqlQuery materialRow = table.Prepare(MaterialTable().inserts[1]);
-    for (const CMaterialGroup &group : m_groups) {
-        KorvexCore::BindRow(groupRow, MaterialGroupColumns(), group);
-        bool written = table.Insert(groupRow);
-        for (auto material = group.GetMaterials().begin();
-             written && material != group.GetMaterials().end(); ++material) {
-            KorvexCore::BindRow(materialRow, MaterialColumns(), *material);
-            written = table.Insert(materialRow);
-        }
-        if (!written)
-            break;
-    }
-    save.Finish();
+    KorvexCore::SaveGroupedTable(*this, m_tableName, MaterialTable(), MaterialGroupColumns(),
+                                 MaterialColumns(), m_groups, &CMaterialGroup::GetMaterials);
 }
 
 } // namespace KorvexMaterialDatabase

@@ -32,7 +32,12 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <QHash>
+#include <QSet>
+
+#include <cstddef>
 #include <functional>
+#include <type_traits>
 #include <vector>
 
 struct sqlite3_stmt;
@@ -327,5 +332,95 @@ void SaveFlatTable(const CTableDatabase &database, const QString &tableName,
     }
     save.Finish();
 }
+
+/// Rewrites a table of group rows, each followed by the rows of its members, in container
+/// order, with one prepared insert per row kind (the first and second insert texts of
+/// \a description). \a members gives a group's members; a member for which \a skip says so
+/// is not written at all; \a memberFailure says what a failed member row means.
+template<class Groups, class MembersOf, class Group, class Member, class Skip = std::nullptr_t>
+void SaveGroupedTable(const CTableDatabase &database, const QString &tableName,
+                      const CTableDescription &description, const CColumns<Group> &groupColumns,
+                      const CColumns<Member> &memberColumns, const Groups &groups,
+                      MembersOf members,
+                      CTableRewrite::RowFailure memberFailure = CTableRewrite::RowFailure::Stop,
+                      Skip skip = nullptr)
+{
+    CSaveTransaction save(database);
+    CTableRewrite table(save, tableName, description.create);
+    QSqlQuery groupRow = table.Prepare(description.inserts.at(0));
+    QSqlQuery memberRow = table.Prepare(description.inserts.at(1));
+    for (const Group &group : groups) {
+        BindRow(groupRow, groupColumns, group);
+        if (!table.Insert(groupRow))
+            break;
+        for (const Member &member : std::invoke(members, group)) {
+            if constexpr (!std::is_null_pointer_v<Skip>) {
+                if (skip(member))
+                    continue;
+            }
+            BindRow(memberRow, memberColumns, member);
+            if (!table.Insert(memberRow, memberFailure))
+                break;
+        }
+        if (table.Failed())
+            break;
+    }
+    save.Finish();
+}
+
+/// Builds groups and their members from a table of group rows and member rows: a group row
+/// opens the group of its name, appended when new (a second row of the name goes on with
+/// the first group); the member rows after it join that group, unless it already has a
+/// member of that name. Rows before the first group row belong to none. Names are found by
+/// hash, with the same result as a first-match Find, so a long table loads in linear time.
+template<class Group, class Member> class CGroupedRows
+{
+public:
+    enum class EMember {
+        Added,
+        NoGroup, ///< before the first group row: skipped
+        Taken ///< the group has a member of that name: the row is dropped
+    };
+
+    CGroupedRows(std::vector<Group> &groups, void (Group::*insert)(const Member &))
+        : m_groups(groups)
+        , m_insert(insert)
+    {
+        m_groups.clear();
+    }
+
+    void OpenGroup(const QString &name)
+    {
+        const auto known = m_index.constFind(name);
+        if (known != m_index.constEnd()) {
+            m_current = *known;
+            return;
+        }
+        m_current = m_groups.size();
+        m_index.insert(name, m_current);
+        m_groups.emplace_back(name);
+        m_memberNames.emplace_back();
+    }
+
+    EMember AddMember(const Member &member)
+    {
+        if (m_current == kNoGroup)
+            return EMember::NoGroup;
+        QSet<QString> &taken = m_memberNames[m_current];
+        if (taken.contains(member.GetName()))
+            return EMember::Taken;
+        taken.insert(member.GetName());
+        (m_groups[m_current].*m_insert)(member);
+        return EMember::Added;
+    }
+
+private:
+    static constexpr size_t kNoGroup = size_t(-1);
+    std::vector<Group> &m_groups;
+    void (Group::*m_insert)(const Member &);
+    QHash<QString, size_t> m_index;
+    std::vector<QSet<QString>> m_memberNames;
+    size_t m_current = kNoGroup;
+};
 
 } // namespace KorvexCore
