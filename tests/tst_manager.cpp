@@ -35,6 +35,7 @@ static_assert(
 const std::vector<std::pair<int, QString>> kRegistered = {
     { KorvexInterfaces::PipeDatabaseType, QStringLiteral("Трубы") },
     { KorvexInterfaces::CoolantDatabaseType, QStringLiteral("Теплоносители") },
+    { KorvexInterfaces::ClimateDatabaseType, QStringLiteral("Климатология") },
     { KorvexInterfaces::DeviceDINDatabaseType, QStringLiteral("Приборы_по_DIN") },
 };
 

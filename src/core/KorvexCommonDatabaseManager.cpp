@@ -1,5 +1,6 @@
 #include "core/KorvexCommonDatabaseManager.h"
 
+#include "Climate/ClimateDatabaseTypes.h"
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "DevicesDIN/DeviceDINDatabaseTypes.h"
 #include "Pipes/PipeDatabaseTypes.h"
@@ -37,7 +38,8 @@ CKorvexCommonDatabaseManager::CKorvexCommonDatabaseManager(IKorvexDatabaseHost *
     // The KMS database goes here, before the pipes.
     m_databases.push_back(std::make_unique<KorvexPipeDatabase::CPipeDatabase>());
     m_databases.push_back(std::make_unique<KorvexCoolantDatabase::CCoolantDatabase>());
-    // Climate, consumer, material and embrasure go here, in this order.
+    m_databases.push_back(std::make_unique<KorvexClimateDatabase::CClimateDatabase>());
+    // Consumer, material and embrasure go here, in this order.
     m_databases.push_back(std::make_unique<KorvexDeviceDINDatabase::CDeviceDINDatabase>());
 
     // The host is needed only here: it learns of each database once.
