@@ -1,6 +1,7 @@
 #include "HostWindow.h"
 #include "LoopInputDialog.h"
 
+#include "Climate/ClimateDatabaseTypes.h"
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "DevicesDIN/DeviceDINDatabaseTypes.h"
 #include "Pipes/PipeDatabaseTypes.h"
@@ -23,6 +24,10 @@ int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
         return int(static_cast<const KorvexDeviceDINDatabase::CDeviceDINDatabase *>(database)
                        ->GetDeviceDINs()
                        .size());
+    case KorvexInterfaces::ClimateDatabaseType:
+        return int(static_cast<const KorvexClimateDatabase::CClimateDatabase *>(database)
+                       ->GetCountries()
+                       .size());
     case KorvexInterfaces::CoolantDatabaseType:
         return int(static_cast<const KorvexCoolantDatabase::CCoolantDatabase *>(database)
                        ->GetCoolants()
@@ -30,6 +35,27 @@ int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
     default:
         return -1;
     }
+}
+
+QString RecordCountText(const KorvexInterfaces::IKorvexCommonDatabase *database)
+{
+    if (database->GetType() == KorvexInterfaces::ClimateDatabaseType) {
+        // Countries, regions and settlements.
+        int regions = 0, settlements = 0;
+        for (const auto &country :
+             static_cast<const KorvexClimateDatabase::CClimateDatabase *>(database)
+                 ->GetCountries()) {
+            regions += int(country.GetRegions().size());
+            for (const auto &region : country.GetRegions())
+                settlements += int(region.GetSettlements().size());
+        }
+        return QStringLiteral("%1/%2/%3")
+            .arg(TopLevelRecordCount(database))
+            .arg(regions)
+            .arg(settlements);
+    }
+    const int count = TopLevelRecordCount(database);
+    return count < 0 ? QStringLiteral("-") : QString::number(count);
 }
 
 CHostWindow::CHostWindow(const CDatabaseRegistry &registry, QWidget *parent)
@@ -71,9 +97,8 @@ void CHostWindow::Refresh()
         const auto *database = databases[size_t(row)];
         m_table->setItem(row, 0, new QTableWidgetItem(database->GetName()));
         m_table->setItem(row, 1, new QTableWidgetItem(QString::number(database->GetType())));
-        const int count = TopLevelRecordCount(database);
-        m_table->setItem(row, 2,
-                         new QTableWidgetItem(count < 0 ? tr("—") : QString::number(count)));
+        const QString count = RecordCountText(database);
+        m_table->setItem(row, 2, new QTableWidgetItem(count == "-" ? tr("—") : count));
     }
     m_table->resizeColumnsToContents();
 }

@@ -8,6 +8,9 @@ class QTableWidget;
 
 /// Number of top-level records of a database, told by its type code.
 int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database);
+/// The record count as the host shows it: countries/regions/settlements for the climate
+/// database, "-" for a database it cannot count.
+QString RecordCountText(const KorvexInterfaces::IKorvexCommonDatabase *database);
 
 /// Lists the registered databases and opens the editor of the selected one.
 class CHostWindow : public QMainWindow

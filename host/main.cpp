@@ -28,9 +28,7 @@ void printSummary(const CDatabaseRegistry &registry)
     QTextStream out(stdout);
     out << "type\trecords\tname\n";
     for (const auto *database : registry.Databases()) {
-        const int count = TopLevelRecordCount(database);
-        out << database->GetType() << '\t'
-            << (count < 0 ? QStringLiteral("-") : QString::number(count)) << '\t'
+        out << database->GetType() << '\t' << RecordCountText(database) << '\t'
             << database->GetName() << '\n';
     }
 }
