@@ -10,6 +10,7 @@
 
 void RegisterPipeBenchmarks();
 void RegisterCoolantBenchmarks();
+void RegisterClimateBenchmarks();
 
 namespace {
 
@@ -71,6 +72,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     RegisterPipeBenchmarks();
     RegisterCoolantBenchmarks();
+    RegisterClimateBenchmarks();
     benchmark::Initialize(&argc, argv);
     CRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
