@@ -13,6 +13,7 @@ void RegisterCoolantBenchmarks();
 void RegisterKmsBenchmarks();
 void RegisterMaterialBenchmarks();
 void RegisterConsumerBenchmarks();
+void RegisterClimateBenchmarks();
 
 namespace {
 
@@ -77,6 +78,7 @@ int main(int argc, char **argv)
     RegisterKmsBenchmarks();
     RegisterMaterialBenchmarks();
     RegisterConsumerBenchmarks();
+    RegisterClimateBenchmarks();
     benchmark::Initialize(&argc, argv);
     CRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -3,6 +3,7 @@
 #include "LayerRun.h"
 #include "LoopInputDialog.h"
 
+#include "Climate/ClimateDatabaseTypes.h"
 #include "Consumers/ConsumerDatabaseTypes.h"
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "DevicesDIN/DeviceDINDatabaseTypes.h"
@@ -28,6 +29,10 @@ int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
     case KorvexInterfaces::DeviceDINDatabaseType:
         return int(static_cast<const KorvexDeviceDINDatabase::CDeviceDINDatabase *>(database)
                        ->GetDeviceDINs()
+                       .size());
+    case KorvexInterfaces::ClimateDatabaseType:
+        return int(static_cast<const KorvexClimateDatabase::CClimateDatabase *>(database)
+                       ->GetCountries()
                        .size());
     case KorvexInterfaces::CoolantDatabaseType:
         return int(static_cast<const KorvexCoolantDatabase::CCoolantDatabase *>(database)
@@ -72,6 +77,21 @@ QString RecordCountText(const KorvexInterfaces::IKorvexCommonDatabase *database)
             .arg(devices)
             .arg(subNames)
             .arg(coefficients);
+    }
+    if (database->GetType() == KorvexInterfaces::ClimateDatabaseType) {
+        // Countries, regions and settlements.
+        int regions = 0, settlements = 0;
+        for (const auto &country :
+             static_cast<const KorvexClimateDatabase::CClimateDatabase *>(database)
+                 ->GetCountries()) {
+            regions += int(country.GetRegions().size());
+            for (const auto &region : country.GetRegions())
+                settlements += int(region.GetSettlements().size());
+        }
+        return QStringLiteral("%1/%2/%3")
+            .arg(TopLevelRecordCount(database))
+            .arg(regions)
+            .arg(settlements);
     }
     const int count = TopLevelRecordCount(database);
     return count < 0 ? QStringLiteral("-") : QString::number(count);

@@ -8,8 +8,9 @@ class QTableWidget;
 
 /// Number of top-level records of a database, told by its type code.
 int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database);
-/// The count as shown: the top-level count, "-" when unknown, and for the KMS database
-/// "categories/devices/designations/coefficients".
+/// The count as shown: the top-level count, "-" when unknown, for the KMS database
+/// "categories/devices/designations/coefficients" and for the climate database
+/// "countries/regions/settlements".
 QString RecordCountText(const KorvexInterfaces::IKorvexCommonDatabase *database);
 
 /// Lists the registered databases and opens the editor of the selected one.

@@ -17,6 +17,13 @@
 #include "DevicesDIN/DINRedactorDialog.h"
 #include "DevicesDIN/DeviceDINDatabaseTypes.h"
 
+#include "Climate/ClimateDatabaseTypes.h"
+#include "Climate/ClimateDatabaseViewer.h"
+#include "Climate/ColdSeasonDialog.h"
+#include "Climate/PressureDialog.h"
+#include "Climate/TemperatureDialog.h"
+#include "Climate/WarmSeasonDialog.h"
+
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "Coolants/CoolantRedactorDialog.h"
 #include "Coolants/LoopsDialog.h"

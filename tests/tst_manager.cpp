@@ -39,6 +39,7 @@ const std::vector<std::pair<int, QString>> kRegistered = {
     { KorvexInterfaces::KmsDatabaseType, QStringLiteral("КМС") },
     { KorvexInterfaces::PipeDatabaseType, QStringLiteral("Трубы") },
     { KorvexInterfaces::CoolantDatabaseType, QStringLiteral("Теплоносители") },
+    { KorvexInterfaces::ClimateDatabaseType, QStringLiteral("Климатология") },
     { KorvexInterfaces::ConsumerDatabaseType, QStringLiteral("Потребители") },
     { KorvexInterfaces::MaterialDatabaseType, QStringLiteral("Материалы") },
     { KorvexInterfaces::EmbrasureDatabaseType, QStringLiteral("Проемы") },

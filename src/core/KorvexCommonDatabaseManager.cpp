@@ -1,5 +1,6 @@
 #include "core/KorvexCommonDatabaseManager.h"
 
+#include "Climate/ClimateDatabaseTypes.h"
 #include "Consumers/ConsumerDatabaseTypes.h"
 #include "Coolants/CoolantDatabaseTypes.h"
 #include "DevicesDIN/DeviceDINDatabaseTypes.h"
@@ -41,7 +42,7 @@ CKorvexCommonDatabaseManager::CKorvexCommonDatabaseManager(IKorvexDatabaseHost *
     m_databases.push_back(std::make_unique<KorvexKmsDatabase::CKmsDatabase>());
     m_databases.push_back(std::make_unique<KorvexPipeDatabase::CPipeDatabase>());
     m_databases.push_back(std::make_unique<KorvexCoolantDatabase::CCoolantDatabase>());
-    // The climate database goes here.
+    m_databases.push_back(std::make_unique<KorvexClimateDatabase::CClimateDatabase>());
     m_databases.push_back(std::make_unique<KorvexConsumerDatabase::CConsumerDatabase>());
     m_databases.push_back(std::make_unique<KorvexMaterialDatabase::CMaterialDatabase>());
     m_databases.push_back(std::make_unique<KorvexEmbrasureDatabase::CEmbrasureDatabase>());
