@@ -7,16 +7,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTabWidget>
-#include <QThread>
 #include <QTreeWidget>
 
 using namespace KorvexClimateDatabase;
@@ -743,19 +739,13 @@ void TestClimate::screenshotsShowWholeLabels()
 void TestClimate::childWriter()
 {
     // Started as a separate process by killedSaveKeepsAllFourTables().
-    const QString path = qEnvironmentVariable("KORVEX_WRITER_DB");
-    if (path.isEmpty())
+    const bool child = KorvexTest::RunChildSave([] {
+        CClimateDatabase climate;
+        fillTree(climate, "Новая", 1, qEnvironmentVariableIntValue("KORVEX_WRITER_REGIONS"), 100);
+        WriteClimateTables(climate, climate.GetCountries(), kTables);
+    });
+    if (!child)
         QSKIP("child only");
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE");
-    db.setDatabaseName(path);
-    QVERIFY(db.open());
-    CClimateDatabase climate;
-    fillTree(climate, "Новая", 1, qEnvironmentVariableIntValue("KORVEX_WRITER_REGIONS"), 100);
-    std::fputs("saving\n", stdout);
-    std::fflush(stdout);
-    WriteClimateTables(climate, climate.GetCountries(), kTables);
-    std::fputs("saved\n", stdout); // a kill after this comes too late to matter
-    std::fflush(stdout);
 }
 
 void TestClimate::killedSaveKeepsAllFourTables()
@@ -769,25 +759,12 @@ void TestClimate::killedSaveKeepsAllFourTables()
             fillTree(old, "Старая", 1, 3, 5);
             WriteClimateTables(old, old.GetCountries(), kTables);
         }
-        QProcess writer;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("KORVEX_WRITER_DB", temp.Path());
         env.insert("KORVEX_WRITER_REGIONS", QString::number(regions));
-        writer.setProcessEnvironment(env);
-        writer.start(QCoreApplication::applicationFilePath(), { "childWriter" });
-        QVERIFY(writer.waitForStarted());
-        QElapsedTimer clock;
-        clock.start();
-        while (!QFile::exists(temp.Path() + "-journal") && writer.state() == QProcess::Running
-               && clock.elapsed() < 20000)
-            QThread::msleep(1);
-        QThread::msleep(10 + 100 * attempt);
-        if (writer.state() == QProcess::Running) {
-            ++killedMidway;
-            writer.kill();
-        }
-        writer.waitForFinished();
-        const bool saved = writer.readAllStandardOutput().contains("saved");
+        const KorvexTest::CKilledSave run
+            = KorvexTest::KillDuringSave("childWriter", temp.Path(), env, 10 + 100 * attempt);
+        const bool midway = run.killed && !run.saved;
+        killedMidway += midway;
 
         temp.Reopen();
         QStringList kinds;
@@ -799,13 +776,11 @@ void TestClimate::killedSaveKeepsAllFourTables()
                           ? "new"
                           : QString("mixed: %1 rows").arg(rows));
         }
-        const QString what = kinds.join(',') + (saved ? ", saved" : ", not saved")
-            + (writer.exitStatus() == QProcess::CrashExit ? ", killed" : ", finished");
+        const QString what = kinds.join(',') + (midway ? ", killed midway" : "");
         QVERIFY2(kinds.count(kinds.first()) == 4, qPrintable(what));
         QVERIFY2(kinds.first() == "old" || kinds.first() == "new", qPrintable(what));
-        if (writer.exitStatus() == QProcess::CrashExit && !saved)
+        if (midway)
             QVERIFY2(kinds.first() == "old", qPrintable(what));
-        killedMidway -= saved && writer.exitStatus() == QProcess::CrashExit;
     }
     QVERIFY2(killedMidway > 0, "the writer always finished before it could be killed");
 }

@@ -14,14 +14,11 @@
 #include "core/TablePersistence_p.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableWidget>
-#include <QThread>
 
 using KorvexCore::CDatabaseError;
 using KorvexPipeDatabase::CPipe;
@@ -476,17 +473,13 @@ void TestPersistence::columnsAddedByAnotherToolSurvive()
 void TestPersistence::childWriter()
 {
     // Started as a separate process by killedSaveKeepsEveryTable().
-    const QString path = qEnvironmentVariable("KORVEX_WRITER_DB");
-    if (path.isEmpty())
+    const bool child = KorvexTest::RunChildSave([] {
+        CTwoTables tables;
+        tables.a = tables.b = makePipes("new", qEnvironmentVariableIntValue("KORVEX_WRITER_ROWS"));
+        tables.Save();
+    });
+    if (!child)
         QSKIP("child only");
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE");
-    db.setDatabaseName(path);
-    QVERIFY(db.open());
-    CTwoTables tables;
-    tables.a = tables.b = makePipes("new", qEnvironmentVariableIntValue("KORVEX_WRITER_ROWS"));
-    std::fputs("saving\n", stdout);
-    std::fflush(stdout);
-    tables.Save();
 }
 
 void TestPersistence::killedSaveKeepsEveryTable()
@@ -499,35 +492,21 @@ void TestPersistence::killedSaveKeepsEveryTable()
         old.a = old.b = makePipes("old", kOldRows);
         old.Save();
 
-        QProcess writer;
+        // Killed a little later each attempt, sometimes inside the second table.
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("KORVEX_WRITER_DB", temp.Path());
         env.insert("KORVEX_WRITER_ROWS", QString::number(newRows));
-        writer.setProcessEnvironment(env);
-        writer.start(QCoreApplication::applicationFilePath(), { "childWriter" });
-        QVERIFY(writer.waitForStarted());
-        // Wait until the save has begun writing (its rollback journal exists), then kill
-        // it a little later each attempt, sometimes inside the second table.
-        QElapsedTimer clock;
-        clock.start();
-        while (!QFile::exists(temp.Path() + "-journal") && writer.state() == QProcess::Running
-               && clock.elapsed() < 20000)
-            QThread::msleep(1);
-        QThread::msleep(20 + 120 * attempt);
-        if (writer.state() == QProcess::Running) {
-            ++killedMidway;
-            writer.kill();
-        }
-        writer.waitForFinished();
+        const KorvexTest::CKilledSave run
+            = KorvexTest::KillDuringSave("childWriter", temp.Path(), env, 20 + 120 * attempt);
+        const bool midway = run.killed && !run.saved;
+        killedMidway += midway;
 
         temp.Reopen();
         CTwoTables reloaded;
         reloaded.LoadData();
         const QString a = contentKind(reloaded.a, newRows);
-        const QString b = contentKind(reloaded.b, newRows);
-        QCOMPARE(a, b);
+        QCOMPARE(contentKind(reloaded.b, newRows), a);
         QVERIFY2(a == "old" || a == "new", qPrintable(a));
-        if (writer.exitStatus() == QProcess::CrashExit)
+        if (midway)
             QCOMPARE(a, QStringLiteral("old"));
     }
     QVERIFY2(killedMidway > 0, "the writer always finished before it could be killed");

@@ -2,13 +2,19 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QInputDialog>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 
 #include <algorithm>
+#include <cstdio>
 
 // The tests take the library's objects from a static archive, where nothing refers to
 // the compiled-in icons; registering them here pulls them in, as loading the shared
@@ -174,6 +180,50 @@ void CModalHelper::Poll()
     Stop();
     m_action(modal);
     m_done = true;
+}
+
+bool RunChildSave(const std::function<void()> &save)
+{
+    const QString path = qEnvironmentVariable("KORVEX_WRITER_DB");
+    if (path.isEmpty())
+        return false;
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    db.setDatabaseName(path);
+    if (!db.open())
+        qFatal("cannot open %s", qPrintable(path));
+    std::fputs("saving\n", stdout);
+    std::fflush(stdout);
+    save();
+    std::fputs("saved\n", stdout);
+    std::fflush(stdout);
+    return true;
+}
+
+CKilledSave KillDuringSave(const QString &childSlot, const QString &databasePath,
+                           QProcessEnvironment environment, int delayMs)
+{
+    QProcess writer;
+    if (environment.isEmpty())
+        environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("KORVEX_WRITER_DB"), databasePath);
+    writer.setProcessEnvironment(environment);
+    writer.start(QCoreApplication::applicationFilePath(), { childSlot });
+    if (!writer.waitForStarted())
+        qFatal("cannot start the writer");
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFile::exists(databasePath + QStringLiteral("-journal"))
+           && writer.state() == QProcess::Running && clock.elapsed() < 20000)
+        QThread::msleep(1);
+    QThread::msleep(ulong(delayMs));
+    CKilledSave result;
+    if (writer.state() == QProcess::Running) {
+        result.killed = true;
+        writer.kill();
+    }
+    writer.waitForFinished();
+    result.saved = writer.readAllStandardOutput().contains("saved");
+    return result;
 }
 
 } // namespace KorvexTest

@@ -3,6 +3,7 @@
 #include "core/Prompts.h"
 
 #include <QDeadlineTimer>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -98,5 +99,23 @@ private:
     bool m_done = false;
     CModalAnswer m_seen;
 };
+
+/// The child side of a killed-save test: opens KORVEX_WRITER_DB as the default connection
+/// and runs \a save between the lines "saving" and "saved" on standard output. False when
+/// this process is not such a child.
+bool RunChildSave(const std::function<void()> &save);
+
+/// What became of a writer process killed during its save.
+struct CKilledSave
+{
+    bool killed = false; ///< killed while it was still running
+    bool saved = false; ///< it had reported its save done: too late for the kill to matter
+};
+
+/// Runs the test slot \a childSlot of this executable as a child writing \a databasePath
+/// (with the variables of \a environment), waits until its save has begun writing (its
+/// rollback journal exists) and kills it \a delayMs later.
+CKilledSave KillDuringSave(const QString &childSlot, const QString &databasePath,
+                           QProcessEnvironment environment, int delayMs);
 
 } // namespace KorvexTest
