@@ -39,8 +39,8 @@ void ReportFailedSave(const CTableDatabase &database)
     tellCritical(database,
                  QT_TRANSLATE_NOOP("KorvexCore::CEditorLists",
                                    "Не удалось сохранить базу данных \"%1\":\n%2\n"
-                                   "Изменения остались в памяти программы: откройте редактор "
-                                   "снова и нажмите \"Принять\", чтобы повторить сохранение."),
+                                   "Изменения остались в памяти программы; сохраните их ещё "
+                                   "раз, когда причина будет устранена."),
                  database.GetLastError());
 }
 
