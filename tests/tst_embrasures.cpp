@@ -137,24 +137,18 @@ void TestEmbrasures::onlyNamesOfThreePiecesAreSaved_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("loaded"); ///< empty: not written
-    QTest::newRow("composed") << "Окно: ПВХ: стекло"
-                              << "Окно: ПВХ: стекло";
-    QTest::newRow("empty material and glass") << "Окно: : "
-                                              << "Окно: : ";
-    QTest::newRow("surrounding blanks") << "  Окно : ПВХ  :  стекло "
-                                        << "Окно: ПВХ: стекло";
-    QTest::newRow("no blanks") << "Окно:ПВХ:стекло"
-                               << "Окно: ПВХ: стекло";
-    QTest::newRow("empty type") << ": ПВХ: стекло"
-                                << "";
-    QTest::newRow("empty material, no blank") << "Окно::стекло"
-                                              << "";
-    QTest::newRow("colon inside a part") << "Окно: ПВХ: 4:16:4"
-                                         << "";
-    QTest::newRow("extra piece") << "Окно: ПВХ: стекло: ещё"
-                                 << "";
-    QTest::newRow("one piece") << "Окно"
-                               << "";
+    const auto row = [](const char *tag, const char *name, const char *loaded) {
+        QTest::newRow(tag) << QString(name) << QString(loaded);
+    };
+    row("composed", "Окно: ПВХ: стекло", "Окно: ПВХ: стекло");
+    row("empty material and glass", "Окно: : ", "Окно: : ");
+    row("surrounding blanks", "  Окно : ПВХ  :  стекло ", "Окно: ПВХ: стекло");
+    row("no blanks", "Окно:ПВХ:стекло", "Окно: ПВХ: стекло");
+    row("empty type", ": ПВХ: стекло", "");
+    row("empty material, no blank", "Окно::стекло", "");
+    row("colon inside a part", "Окно: ПВХ: 4:16:4", "");
+    row("extra piece", "Окно: ПВХ: стекло: ещё", "");
+    row("one piece", "Окно", "");
 }
 
 void TestEmbrasures::onlyNamesOfThreePiecesAreSaved()

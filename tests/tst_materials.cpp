@@ -125,18 +125,16 @@ void TestMaterials::displayNameCarriesTheWeight_data()
     // MaterialName, K1; D set in memory (empty: unchanged); the display name; MaterialName
     // and K1 saved back; the display name loaded again.
     QTest::addColumn<QStringList>("c");
-    QTest::newRow("weight added, taken off")
-        << QStringList { "Brick", "1800", "", "Brick 1800", "'Brick'|'1800'", "Brick 1800" };
-    QTest::newRow("weight in the stored name")
-        << QStringList { "Brick 1800",          "1800",           "", "Brick 1800 1800",
-                         "'Brick 1800'|'1800'", "Brick 1800 1800" };
-    QTest::newRow("weight changed in memory")
-        << QStringList { "Brick",          "1800", "1700", "Brick 1800", "'Brick 1800'|'1700'",
-                         "Brick 1800 1700" };
-    QTest::newRow("no weight") << QStringList { "Brick", "", "", "Brick", "'Brick'|''", "Brick" };
-    QTest::newRow("blanks trimmed") << QStringList {
-        "  Кирпич  ", " 1800 ", "", "Кирпич 1800", "'Кирпич'|'1800'", "Кирпич 1800"
-    };
+    const auto row = [](const char *tag, const QStringList &c) { QTest::newRow(tag) << c; };
+    row("weight added, taken off",
+        { "Brick", "1800", "", "Brick 1800", "'Brick'|'1800'", "Brick 1800" });
+    row("weight in the stored name",
+        { "Brick 1800", "1800", "", "Brick 1800 1800", "'Brick 1800'|'1800'", "Brick 1800 1800" });
+    row("weight changed in memory",
+        { "Brick", "1800", "1700", "Brick 1800", "'Brick 1800'|'1700'", "Brick 1800 1700" });
+    row("no weight", { "Brick", "", "", "Brick", "'Brick'|''", "Brick" });
+    row("blanks trimmed",
+        { "  Кирпич  ", " 1800 ", "", "Кирпич 1800", "'Кирпич'|'1800'", "Кирпич 1800" });
 }
 
 void TestMaterials::displayNameCarriesTheWeight()
@@ -254,25 +252,18 @@ void TestMaterials::layerDialogPreselectsAndReturns_data()
     // Group and material passed, λ limit, λ typed over the shown one (empty: none); then
     // what is shown (group, entry, weight, λ), and the result's name and λ.
     QTest::addColumn<QStringList>("c");
-    QTest::newRow("names with blanks") << QStringList {
-        " Стены ",          " Плита 500 ", "-1", "0.45", "Стены|Плита 500 (λ = 0.5)|500|0.5",
-        "Стены: Плита 500", "0.45"
-    };
-    QTest::newRow("second group") << QStringList { "Кровля",
-                                                   "Рубероид 600",
-                                                   "-1",
-                                                   "",
-                                                   "Кровля|Рубероид 600 (λ = 0.17)|600|0.17",
-                                                   "Кровля: Рубероид 600",
-                                                   "0.17" };
-    QTest::newRow("unknown names: the first ones") << QStringList {
-        "стены", "Нет", "-1", "", "Стены|Кирпич 1800 (λ = 0.7)|1800|0.7", "Стены: Кирпич 1800",
-        "0.7"
-    };
-    QTest::newRow("nothing under the limit")
-        << QStringList { "Кровля", "", "0.1", "", "Кровля||0|0", "Кровля: ", "0" };
-    QTest::newRow("empty group") << QStringList { "Пустая",      "",         "-1", "",
-                                                  "Пустая||0|0", "Пустая: ", "0" };
+    const auto row = [](const char *tag, const QStringList &c) { QTest::newRow(tag) << c; };
+    row("names with blanks",
+        { " Стены ", " Плита 500 ", "-1", "0.45", "Стены|Плита 500 (λ = 0.5)|500|0.5",
+          "Стены: Плита 500", "0.45" });
+    row("second group",
+        { "Кровля", "Рубероид 600", "-1", "", "Кровля|Рубероид 600 (λ = 0.17)|600|0.17",
+          "Кровля: Рубероид 600", "0.17" });
+    row("unknown names: the first ones",
+        { "стены", "Нет", "-1", "", "Стены|Кирпич 1800 (λ = 0.7)|1800|0.7", "Стены: Кирпич 1800",
+          "0.7" });
+    row("nothing under the limit", { "Кровля", "", "0.1", "", "Кровля||0|0", "Кровля: ", "0" });
+    row("empty group", { "Пустая", "", "-1", "", "Пустая||0|0", "Пустая: ", "0" });
 }
 
 void TestMaterials::layerDialogPreselectsAndReturns()
