@@ -37,17 +37,18 @@ bool ParseLayers(const QString &text, const CMaterialDatabase &database,
                  std::set<TLayerMaterialType> *layers, QString *error)
 {
     layers->clear();
-    const QStringList specs = text.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    if (specs.isEmpty()) {
+    const QStringList layerTexts = text.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    if (layerTexts.isEmpty()) {
         *error = QStringLiteral("no layer given");
         return false;
     }
-    for (const QString &spec : specs) {
+    for (const QString &layerText : layerTexts) {
         const auto fail = [&](const QString &why) {
-            *error = QStringLiteral("layer %1 \"%2\": %3").arg(layers->size() + 1).arg(spec, why);
+            *error
+                = QStringLiteral("layer %1 \"%2\": %3").arg(layers->size() + 1).arg(layerText, why);
             return false;
         };
-        const QStringList parts = spec.split(QLatin1Char(':'));
+        const QStringList parts = layerText.split(QLatin1Char(':'));
         if (parts.size() < 2 || parts.size() > 3 || parts[0].trimmed().isEmpty())
             return fail(QStringLiteral("expected NAME:THICKNESS[:LAMBDA]"));
         TLayerMaterialType layer;
