@@ -44,6 +44,13 @@ private:
     sqlite3 *m_db = nullptr;
 };
 
+/// The library's own SQL text \a source with %1 = \a table: the raw side runs the very
+/// statements the library runs.
+inline std::string SqlFor(const char *source, const char *table)
+{
+    return QString::fromUtf8(source).arg(QLatin1String(table)).toStdString();
+}
+
 /// Text of a column, as the raw side reads it.
 inline std::string ColumnText(sqlite3_stmt *statement, int column)
 {

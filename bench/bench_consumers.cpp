@@ -1,4 +1,5 @@
 #include "BenchSupport.h"
+#include "Consumers/ConsumerTable_p.h"
 
 #include "Consumers/ConsumerDatabaseTypes.h"
 
@@ -31,28 +32,6 @@ struct RawConsumer
     std::vector<RawSubCategory> subCategories;
 };
 using RawConsumers = std::vector<RawConsumer>;
-
-const char *const kCreate
-    = "CREATE TABLE CONSUMERS (SortID integer PRIMARY KEY, Category varchar, SubCategory "
-      "varchar, Unit varchar, ExpenseGeneral varchar, ExpenseHour varchar, ExpenseDayGeneral "
-      "varchar, ExpenseHotWaterSupplyDay varchar, ExpenseHourGeneral varchar, "
-      "ExpenseHotWaterSupplyHour varchar, ExpenseSecondDeviceGeneral varchar, "
-      "ExpenseHourDeviceGeneral varchar, ExpenseColdWaterSupplySecondDevice varchar, "
-      "ExpenseColdWaterSupplyHourDevice varchar, ExpenseHotWaterSupplySecondDevice varchar, "
-      "ExpenseHotWaterSupplyHourDevice varchar, ExpenseSeparateDevices varchar)";
-
-const char *const kInsertSubCategory
-    = "INSERT INTO CONSUMERS (SubCategory, Unit, ExpenseGeneral, ExpenseHour, "
-      "ExpenseDayGeneral, ExpenseHotWaterSupplyDay, ExpenseHourGeneral, "
-      "ExpenseHotWaterSupplyHour, ExpenseSecondDeviceGeneral, ExpenseHourDeviceGeneral, "
-      "ExpenseColdWaterSupplySecondDevice, ExpenseColdWaterSupplyHourDevice, "
-      "ExpenseHotWaterSupplySecondDevice, ExpenseHotWaterSupplyHourDevice, "
-      "ExpenseSeparateDevices) VALUES (:SubCategory, :Unit, :ExpenseGeneral, :ExpenseHour, "
-      ":ExpenseDayGeneral, :ExpenseHotWaterSupplyDay, :ExpenseHourGeneral, "
-      ":ExpenseHotWaterSupplyHour, :ExpenseSecondDeviceGeneral, :ExpenseHourDeviceGeneral, "
-      ":ExpenseColdWaterSupplySecondDevice, :ExpenseColdWaterSupplyHourDevice, "
-      ":ExpenseHotWaterSupplySecondDevice, :ExpenseHotWaterSupplyHourDevice, "
-      ":ExpenseSeparateDevices)";
 
 RawConsumers makeRawConsumers(int tableRows)
 {
@@ -111,9 +90,11 @@ void rawSave(const CRawDatabase &db, const RawConsumers &consumers)
 {
     db.Exec("BEGIN");
     db.Exec("DROP TABLE CONSUMERS");
-    db.Exec(kCreate);
-    sqlite3_stmt *categoryRow = db.Prepare("INSERT INTO CONSUMERS (Category) VALUES(:Category)");
-    sqlite3_stmt *subCategoryRow = db.Prepare(kInsertSubCategory);
+    db.Exec(SqlFor(KorvexConsumerDatabase::ConsumerTable().create, "CONSUMERS").c_str());
+    sqlite3_stmt *categoryRow = db.Prepare(
+        SqlFor(KorvexConsumerDatabase::ConsumerTable().inserts[0], "CONSUMERS").c_str());
+    sqlite3_stmt *subCategoryRow = db.Prepare(
+        SqlFor(KorvexConsumerDatabase::ConsumerTable().inserts[1], "CONSUMERS").c_str());
     for (const RawConsumer &consumer : consumers) {
         sqlite3_bind_text(categoryRow, 1, consumer.name.data(), int(consumer.name.size()),
                           SQLITE_STATIC);

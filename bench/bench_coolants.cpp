@@ -1,4 +1,5 @@
 #include "BenchSupport.h"
+#include "Coolants/CoolantTable_p.h"
 
 #include "Coolants/CoolantDatabaseTypes.h"
 
@@ -23,9 +24,6 @@ struct RawRow
     double c, ro, vzk;
 };
 using RawCoolants = std::map<std::string, std::map<int, RawRow>>;
-
-const char *const kCreate = "CREATE TABLE COOLANTS (SortID integer PRIMARY KEY, Name varchar, "
-                            "T varchar, C varchar, RO varchar, VZK varchar)";
 
 RawCoolants makeRawCoolants(int tableRows)
 {
@@ -52,10 +50,11 @@ void rawSave(const CRawDatabase &db, const RawCoolants &coolants)
 {
     db.Exec("BEGIN");
     db.Exec("DROP TABLE COOLANTS");
-    db.Exec(kCreate);
-    sqlite3_stmt *nameRow = db.Prepare("INSERT INTO COOLANTS (Name) VALUES(:Name)");
+    db.Exec(SqlFor(KorvexCoolantDatabase::CoolantTable().create, "COOLANTS").c_str());
+    sqlite3_stmt *nameRow
+        = db.Prepare(SqlFor(KorvexCoolantDatabase::CoolantTable().inserts[0], "COOLANTS").c_str());
     sqlite3_stmt *paramsRow
-        = db.Prepare("INSERT INTO COOLANTS ( T, C, RO, VZK) VALUES(:T, :C, :RO, :VZK)");
+        = db.Prepare(SqlFor(KorvexCoolantDatabase::CoolantTable().inserts[1], "COOLANTS").c_str());
     for (const auto &[name, rows] : coolants) {
         sqlite3_bind_text(nameRow, 1, name.data(), int(name.size()), SQLITE_STATIC);
         sqlite3_step(nameRow);

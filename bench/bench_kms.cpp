@@ -1,4 +1,5 @@
 #include "BenchSupport.h"
+#include "Kms/KmsTable_p.h"
 
 #include "Kms/KmsDatabaseTypes.h"
 
@@ -28,11 +29,6 @@ struct RawRow
     std::string comment;
 };
 using RawRows = std::vector<RawRow>;
-
-const char *const kCreate
-    = "CREATE TABLE KMS (SortID integer PRIMARY KEY, CategoryName varchar, DevicesHeating "
-      "varchar, Number_Mark varchar, DUP varchar, KMS varchar, DevicesHeatingImage BLOB, "
-      "Image BLOB, Comment varchar)";
 
 /// \a pictures: a picture of 20 KB on every hundredth row that can hold one.
 RawRows makeRows(int n, bool pictures)
@@ -125,14 +121,12 @@ void rawSave(const CRawDatabase &db, const RawRows &rows)
 {
     db.Exec("BEGIN");
     db.Exec("DROP TABLE KMS");
-    db.Exec(kCreate);
+    db.Exec(SqlFor(KorvexKmsDatabase::KmsTable().create, "KMS").c_str());
     sqlite3_stmt *inserts[] = {
-        db.Prepare("INSERT INTO KMS (CategoryName) VALUES(:CategoryName)"),
-        db.Prepare("INSERT INTO KMS (DevicesHeating) VALUES(:DevicesHeating)"),
-        db.Prepare("INSERT INTO KMS (Number_Mark, DevicesHeatingImage) "
-                   "VALUES(:Number_Mark, :DevicesHeatingImage)"),
-        db.Prepare("INSERT INTO KMS (DUP, KMS, Image, Comment) VALUES(:DUP, :KMS, :Image, "
-                   ":Comment)"),
+        db.Prepare(SqlFor(KorvexKmsDatabase::KmsTable().inserts[0], "KMS").c_str()),
+        db.Prepare(SqlFor(KorvexKmsDatabase::KmsTable().inserts[1], "KMS").c_str()),
+        db.Prepare(SqlFor(KorvexKmsDatabase::KmsTable().inserts[2], "KMS").c_str()),
+        db.Prepare(SqlFor(KorvexKmsDatabase::KmsTable().inserts[3], "KMS").c_str()),
     };
     for (const RawRow &row : rows) {
         sqlite3_stmt *insert = inserts[row.kind];

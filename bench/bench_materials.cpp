@@ -1,4 +1,5 @@
 #include "BenchSupport.h"
+#include "Materials/MaterialTable_p.h"
 
 #include "Materials/MaterialDatabaseTypes.h"
 
@@ -28,9 +29,6 @@ struct RawGroup
     std::vector<RawMaterial> materials;
 };
 using RawGroups = std::vector<RawGroup>;
-
-const char *const kCreate = "CREATE TABLE MATERIALS (SortID integer PRIMARY KEY, MaterialGroup "
-                            "varchar, MaterialName varchar, K1 varchar, K2 varchar)";
 
 RawGroups makeRawGroups(int tableRows)
 {
@@ -78,11 +76,11 @@ void rawSave(const CRawDatabase &db, const RawGroups &groups)
 {
     db.Exec("BEGIN");
     db.Exec("DROP TABLE MATERIALS");
-    db.Exec(kCreate);
-    sqlite3_stmt *groupRow
-        = db.Prepare("INSERT INTO MATERIALS (MaterialGroup) VALUES(:MaterialGroup)");
+    db.Exec(SqlFor(KorvexMaterialDatabase::MaterialTable().create, "MATERIALS").c_str());
+    sqlite3_stmt *groupRow = db.Prepare(
+        SqlFor(KorvexMaterialDatabase::MaterialTable().inserts[0], "MATERIALS").c_str());
     sqlite3_stmt *materialRow = db.Prepare(
-        "INSERT INTO MATERIALS (MaterialName, K1, K2) VALUES(:MaterialName, :K1, :K2)");
+        SqlFor(KorvexMaterialDatabase::MaterialTable().inserts[1], "MATERIALS").c_str());
     for (const RawGroup &group : groups) {
         sqlite3_bind_text(groupRow, 1, group.name.data(), int(group.name.size()), SQLITE_STATIC);
         sqlite3_step(groupRow);

@@ -1,4 +1,5 @@
 #include "BenchSupport.h"
+#include "Pipes/PipeTable_p.h"
 
 #include "Pipes/PipeDatabaseTypes.h"
 
@@ -15,10 +16,6 @@ struct RawPipe
 {
     std::string name, dOutside, dInside, roughness, lamda;
 };
-
-const char *const kCreate
-    = "CREATE TABLE PIPES (SortID integer PRIMARY KEY, PipeType varchar, "
-      "D_outside varchar, d_inside varchar, Roughness varchar, Lamda varchar)";
 
 std::vector<RawPipe> makeRawPipes(int n)
 {
@@ -44,10 +41,9 @@ void rawSave(const CRawDatabase &db, const std::vector<RawPipe> &pipes)
 {
     db.Exec("BEGIN");
     db.Exec("DROP TABLE PIPES");
-    db.Exec(kCreate);
+    db.Exec(SqlFor(KorvexPipeDatabase::PipeTable().create, "PIPES").c_str());
     sqlite3_stmt *insert
-        = db.Prepare("INSERT INTO PIPES (PipeType, D_outside, d_inside, Roughness, Lamda) "
-                     "VALUES(:PipeType, :D_outside, :d_inside, :Roughness, :Lamda)");
+        = db.Prepare(SqlFor(KorvexPipeDatabase::PipeTable().inserts[0], "PIPES").c_str());
     for (const RawPipe &p : pipes) {
         sqlite3_bind_text(insert, 1, p.name.data(), int(p.name.size()), SQLITE_STATIC);
         sqlite3_bind_text(insert, 2, p.dOutside.data(), int(p.dOutside.size()), SQLITE_STATIC);
