@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QDomDocument>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -22,15 +21,12 @@ namespace {
 /// A fresh "MATERIALS" table with \a values: "(group, name, K1, K2), …" in SQL.
 void seed(const QString &values)
 {
-    CTempDatabase::Exec("DROP TABLE IF EXISTS MATERIALS");
-    QCOMPARE(CTempDatabase::Exec("CREATE TABLE MATERIALS (SortID integer PRIMARY KEY, "
-                                 "MaterialGroup varchar, MaterialName varchar, K1 varchar, "
-                                 "K2 varchar)"),
-             QString());
-    QCOMPARE(CTempDatabase::Exec("INSERT INTO MATERIALS (MaterialGroup, MaterialName, K1, K2) "
-                                 "VALUES "
-                                 + values),
-             QString());
+    for (const QString &sql :
+         { QString("DROP TABLE IF EXISTS MATERIALS"),
+           QString("CREATE TABLE MATERIALS (SortID integer PRIMARY KEY, MaterialGroup varchar, "
+                   "MaterialName varchar, K1 varchar, K2 varchar)"),
+           "INSERT INTO MATERIALS (MaterialGroup, MaterialName, K1, K2) VALUES " + values })
+        QCOMPARE(CTempDatabase::Exec(sql), QString());
 }
 
 /// A group per entry: "group|name;D;L|…".
@@ -88,39 +84,6 @@ private slots:
         QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
-    void displayNameCarriesTheWeight_data()
-    {
-        // MaterialName; K1; D set in memory (empty: unchanged); the display name; MaterialName
-        // and K1 saved back; the display name loaded again.
-        QTest::addColumn<QString>("text");
-        QTest::newRow("weight added, taken off")
-            << "Brick;1800;;Brick 1800;'Brick'|'1800';Brick 1800";
-        QTest::newRow("weight in the stored name")
-            << "Brick 1800;1800;;Brick 1800 1800;'Brick 1800'|'1800';Brick 1800 1800";
-        QTest::newRow("weight changed in memory")
-            << "Brick;1800;1700;Brick 1800;'Brick 1800'|'1700';Brick 1800 1700";
-        QTest::newRow("no weight") << "Brick;;;Brick;'Brick'|'';Brick";
-    }
-    void displayNameCarriesTheWeight()
-    {
-        QFETCH(QString, text);
-        const QStringList c = text.split(';');
-        CTempDatabase temp;
-        seed("('Стены', NULL, NULL, NULL), (NULL, '" + c[0] + "', '" + c[1] + "', '0.7')");
-        CMaterialDatabase db;
-        db.LoadData();
-        CMaterial *material = db.FindMaterialGroup("Стены")->FindMaterial(c[3]);
-        QVERIFY(material);
-        if (!c[2].isEmpty())
-            material->SetD(c[2]);
-        db.SaveDataToDataBase();
-        QCOMPARE(CTempDatabase::Column("SELECT quote(MaterialName) || '|' || quote(K1) FROM "
-                                       "MATERIALS WHERE SortID = 2"),
-                 QStringList { c[4] });
-        db.LoadData();
-        QCOMPARE(db.GetMaterialsGroups().at(0).GetMaterials().at(0).GetName(), c[5]);
-    }
-
     void roundTripAndLoadingQuirks()
     {
         CTempDatabase temp;
@@ -136,12 +99,14 @@ private slots:
         loaded.LoadData();
         QCOMPARE(dump(loaded.GetMaterialsGroups()), dump(db.GetMaterialsGroups()));
 
-        // Blanks trimmed; a row before any group skipped; a group cell beside a name is a
-        // material row; a group seen again collects more; a name seen again is dropped.
+        // Blanks trimmed; a weight in the stored name kept; a row before any group skipped; a group
+        // cell beside a name is a material row; a group seen again collects more; a name seen again
+        // is dropped.
         seed("(NULL, 'Сирота', '1', '1'), ('  Стены ', NULL, NULL, NULL), "
              "(NULL, ' Кирпич ', ' 1800', '0.7 '), ('Стены', 'Бетон', '2400', '1.5'), "
              "('Кровля', '', '', ''), (NULL, 'Рубероид', '', '0.17'), "
-             "(NULL, 'Рубероид', NULL, '0.2'), ('Стены', NULL, NULL, NULL), "
+             "(NULL, 'Рубероид', NULL, '0.2'), (NULL, 'Брус 600', '600', '0.2'), "
+             "('Стены', NULL, NULL, NULL), "
              "(NULL, 'Кирпич', '1800', '0.8'), (NULL, 'Кирпич', '1700', '0.6')");
         const QRegularExpression line(
             R"(^ERROR loading MaterialDatabase Materials\\MaterialDatabaseTypes \d+$)");
@@ -151,7 +116,15 @@ private slots:
         QCOMPARE(
             dump(loaded.GetMaterialsGroups()),
             QStringList({ "Стены|Кирпич 1800;1800;0.7|Бетон 2400;2400;1.5|Кирпич 1700;1700;0.6",
-                          "Кровля|Рубероид;;0.17" }));
+                          "Кровля|Рубероид;;0.17|Брус 600 600;600;0.2" }));
+        // The weight comes off the display name only where it is the weight in memory.
+        loaded.FindMaterialGroup("Стены")->FindMaterial("Кирпич 1700")->SetD("1600");
+        loaded.SaveDataToDataBase();
+        QCOMPARE(tableRows(),
+                 QStringList({ "'Стены'|NULL|NULL|NULL", "NULL|'Кирпич'|'1800'|'0.7'",
+                               "NULL|'Бетон'|'2400'|'1.5'", "NULL|'Кирпич 1700'|'1600'|'0.6'",
+                               "'Кровля'|NULL|NULL|NULL", "NULL|'Рубероид'|''|'0.17'",
+                               "NULL|'Брус 600'|'600'|'0.2'" }));
     }
 
     void layerDialog_data()
@@ -182,37 +155,35 @@ private slots:
         fillSample(db);
         // A cancelled run, with other choices, leaves no name, no λ and the thickness passed
         // in, and nothing behind for the next run.
-        runLayerDialog(db, "Кровля", "Рубероид 600", 3, 0.2, [](QWidget *d) {
-            d->findChild<QLineEdit *>("m_pK")->setText("9");
-            d->findChild<QPushButton *>("cancelButton")->click();
-        });
+        runLayerDialog(db, "Кровля", "Рубероид 600", 3, 0.2,
+                       [](QWidget *d) { d->findChild<QPushButton *>("cancelButton")->click(); });
         QString name = "old";
         double lambda = 1, thickness = 0;
         db.GetUserDialogParams(name, lambda, thickness);
         QCOMPARE(name + ' ' + QString::number(lambda) + ' ' + QString::number(thickness),
                  QStringLiteral(" 0 3"));
         QString seen;
-        const bool accepted
-            = runLayerDialog(db, c[0], c[1], 12.345, c[2].toDouble(), [&](QWidget *d) {
-                  const auto edit
-                      = [d](const char *name) { return d->findChild<QLineEdit *>(name); };
-                  const auto *list = d->findChild<QComboBox *>("m_pLayerCmb");
-                  seen = QStringList { d->findChild<QComboBox *>("m_pGroupLayerCmb")->currentText(),
-                                       list->currentText(),
-                                       QString::number(list->count()),
-                                       edit("m_pWeight")->text(),
-                                       edit("m_pK")->text(),
-                                       d->findChild<QLabel *>("m_pLabelComment")->text(),
-                                       edit("m_pThickness")->text() }
-                             .join('|');
-                  QVERIFY(edit("m_pWeight")->isReadOnly());
-                  if (!c[3].isEmpty())
-                      edit("m_pK")->setText(c[3]);
-                  edit("m_pThickness")->setText("25");
-                  if (QTest::currentDataTag() == QLatin1String("names with blanks"))
-                      QVERIFY(!KorvexTest::SaveScreenshot(d, "CLayerDialog").isEmpty());
-                  QTest::mouseClick(d->findChild<QPushButton *>("okButton"), Qt::LeftButton);
-              });
+        const bool accepted = runLayerDialog(
+            db, c[0], c[1], 12.345, c[2].toDouble(), [&](QWidget *d) {
+                const auto edit = [d](const char *name) { return d->findChild<QLineEdit *>(name); };
+                QStringList shown;
+                for (const char *name : { "m_pGroupLayerCmb", "m_pLayerCmb", "m_pWeight", "m_pK",
+                                          "m_pLabelComment", "m_pThickness" }) {
+                    const QObject *w = d->findChild<QWidget *>(name);
+                    shown << w->property(qobject_cast<const QComboBox *>(w) ? "currentText"
+                                                                            : "text")
+                                 .toString();
+                }
+                shown.insert(2, QString::number(d->findChild<QComboBox *>("m_pLayerCmb")->count()));
+                seen = shown.join('|');
+                QVERIFY(edit("m_pWeight")->isReadOnly());
+                if (!c[3].isEmpty())
+                    edit("m_pK")->setText(c[3]);
+                edit("m_pThickness")->setText("25");
+                if (QTest::currentDataTag() == QLatin1String("names with blanks"))
+                    QVERIFY(!KorvexTest::SaveScreenshot(d, "CLayerDialog").isEmpty());
+                QTest::mouseClick(d->findChild<QPushButton *>("okButton"), Qt::LeftButton);
+            });
         QVERIFY(accepted);
         QCOMPARE(seen, c[4]);
         db.GetUserDialogParams(name, lambda, thickness);
@@ -221,30 +192,23 @@ private slots:
         QCOMPARE(thickness, 25.0);
     }
 
-    void layerResistance_data()
-    {
-        QTest::addColumn<int>("columns");
-        QTest::addColumn<QStringList>("rows"); ///< "δ λ" per row
-        QTest::addColumn<double>("r");
-        QTest::newRow("two layers") << 3 << QStringList { "10 0.5", "20 0.04" } << 5.2;
-        QTest::newRow("four columns") << 4 << QStringList { "10 0.5" } << 0.0;
-        QTest::newRow("no rows") << 3 << QStringList() << 0.0;
-        QTest::newRow("δ with a comma reads as 0")
-            << 3 << QStringList { "10,0 0.5", "5 0.5" } << 0.1;
-        QTest::newRow("λ 0") << 3 << QStringList { "10 0" } << qInf();
-    }
     void layerResistance()
     {
-        QFETCH(int, columns);
-        QFETCH(QStringList, rows);
-        QFETCH(double, r);
-        QTableWidget table(int(rows.size()), columns);
-        for (int row = 0; row < rows.size(); ++row) {
-            table.setItem(row, 0, new QTableWidgetItem("не читается"));
-            table.setItem(row, 1, new QTableWidgetItem(rows[row].section(' ', 0, 0)));
-            table.setItem(row, 2, new QTableWidgetItem(rows[row].section(' ', 1, 1)));
-        }
-        QCOMPARE(CMaterialDatabase().CalculateLayerResistance(&table), r);
+        // R = Σ δ/λ over the rows, δ in cm; the first column is not read.
+        const auto r = [](int columns, const QStringList &rows) {
+            QTableWidget table(int(rows.size()), columns);
+            for (int row = 0; row < rows.size(); ++row)
+                for (int column = 0; column < 3; ++column)
+                    table.setItem(
+                        row, column,
+                        new QTableWidgetItem(("x " + rows[row]).section(' ', column, column)));
+            return CMaterialDatabase().CalculateLayerResistance(&table);
+        };
+        QCOMPARE(r(3, { "10 0.5", "20 0.04" }), 5.2);
+        QCOMPARE(r(4, { "10 0.5" }), 0.0); // four columns: not a layer table
+        QCOMPARE(r(3, {}), 0.0);
+        QCOMPARE(r(3, { "10,0 0.5", "5 0.5" }), 0.1); // δ with a comma reads as 0
+        QCOMPARE(r(3, { "10 0" }), qInf());
     }
 
     void showLayersListsEveryLayer()
