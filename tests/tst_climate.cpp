@@ -76,21 +76,21 @@ QString records(const CSettlement &s)
         .join('#');
 }
 
-const CSettlement *find(const CClimateDatabase &db, const QString &c, const QString &r,
-                        const QString &s)
+/// The settlement at "COUNTRY/Region/Settlement", or null.
+const CSettlement *find(const CClimateDatabase &db, const QString &path)
 {
-    const CCountry *country = db.FindCountry(c);
-    const CRegion *region = country ? country->FindRegion(r) : nullptr;
-    return region ? region->FindSettlement(s) : nullptr;
+    const QStringList p = path.split('/');
+    const CCountry *country = db.FindCountry(p[0]);
+    const CRegion *region = country ? country->FindRegion(p[1]) : nullptr;
+    return region ? region->FindSettlement(p[2]) : nullptr;
 }
 
-/// A settlement whose every value derives from \a seed.
+/// A settlement whose every value derives from \a seed, one or more in each record.
 CSettlement sample(const QString &name, double seed)
 {
     CSettlement s(name);
     TColdSeasonParams cold;
     cold.MostColdDay_Supply98 = -seed - 0.1234567;
-    cold.AverageTempPairs_LessEqual8_uiDuration = quint32(seed) + 200;
     cold.WindDirection = EWindDirection(int(seed) % 9);
     cold.SnowMoveIntensity = 1234567 * seed;
     s.SetColdSeasonParams(cold);
@@ -122,6 +122,14 @@ void fillTree(CClimateDatabase &db, const QString &prefix, int countries, int re
         }
         db.InsertCountry(country);
     }
+}
+
+/// A database holding the old tree "СТАРАЯ 0" of \a regions × \a settlements.
+void writeOld(int regions, int settlements)
+{
+    CClimateDatabase old;
+    fillTree(old, "Старая", 1, regions, settlements);
+    WriteClimateTables(old, old.GetCountries(), kTables);
 }
 
 /// The viewer of \a db with its tree filled, and ways to click and choose actions.
@@ -167,9 +175,9 @@ struct CViewer
         }
         QFAIL(qPrintable("no action " + text));
     }
-    QLineEdit *Edit(const char *field, int tab = 0) const
+    QLineEdit *Edit(const QString &field, int tab = 0) const
     {
-        return tabs->widget(tab)->findChild<QLineEdit *>(QString("m_p") + field);
+        return tabs->widget(tab)->findChild<QLineEdit *>("m_p" + field);
     }
 
     CClimateDatabaseViewer *viewer;
@@ -187,19 +195,14 @@ private slots:
 
     void rowKinds_data();
     void rowKinds();
-    void laterTablesMergeAndNamesAreRemembered();
     void cellTexts_data();
     void cellTexts();
     void roundTripKeepsTreeOrderAndRecords();
     void viewerFlows();
-    void typingUpdatesTheCurrentSettlement_data();
-    void typingUpdatesTheCurrentSettlement();
     void currentSettlementNeverDangles_data();
     void currentSettlementNeverDangles();
     void failedSaveTellsAndKeepsTheTree_data();
     void failedSaveTellsAndKeepsTheTree();
-    void realModalBoxes();
-    void screenshotsShowWholeLabels();
     void killedSaveKeepsAllFourTables();
     void childWriter();
 };
@@ -209,14 +212,10 @@ void TestClimate::rowKinds_data()
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QStringList>("expected");
     const QString v = "|MostColdDay_Supply98=-28";
-    QTest::newRow("country, region, settlement")
-        << QStringList { "РОССИЯ", "Московская область", "Москва" + v }
-        << QStringList { "РОССИЯ", "РОССИЯ/Московская область",
-                         "РОССИЯ/Московская область/Москва" };
     QTest::newRow("no region row: one unknown region")
-        << QStringList { "РОССИЯ", "Тверь" + v, "Клин" + v }
+        << QStringList { "РОССИЯ", "Тверь" + v, "Область", "Клин" + v }
         << QStringList { "РОССИЯ", "РОССИЯ/Неизвестный регион", "РОССИЯ/Неизвестный регион/Тверь",
-                         "РОССИЯ/Неизвестный регион/Клин" };
+                         "РОССИЯ/Область", "РОССИЯ/Область/Клин" };
     QTest::newRow("a direction alone makes no values")
         << QStringList { "РОССИЯ", "Область|WindDirection=С" }
         << QStringList { "РОССИЯ", "РОССИЯ/Область" };
@@ -242,29 +241,6 @@ void TestClimate::rowKinds()
     QVERIFY(!db.GetLastError().IsValid());
 }
 
-void TestClimate::laterTablesMergeAndNamesAreRemembered()
-{
-    CTempDatabase temp;
-    seed("TABLE1", { "Пригород|Supply94=1", "РОССИЯ", "Область", "Москва|Supply94=-26" });
-    // TABLE3 starts without a header: its rows belong to the country and region current
-    // at the end of TABLE2, which in turn continues from TABLE1.
-    seed("TABLE2", { "Москва|Pressure=990" });
-    seed("TABLE3", { "Тверь|Jan=-8", "Москва|Jan=-7.5" });
-    CClimateDatabase db;
-    db.LoadData();
-    db.LoadData(); // the rows before TABLE1's first country are dropped both times
-    QCOMPARE(tree(db),
-             QStringList(
-                 { "РОССИЯ", "РОССИЯ/Область", "РОССИЯ/Область/Москва", "РОССИЯ/Область/Тверь" }));
-    const CSettlement *moscow = find(db, "РОССИЯ", "Область", "Москва");
-    QCOMPARE(moscow->GetColdSeasonParams().Supply94, -26.0);
-    QCOMPARE(moscow->GetWarmSeasonParams().Pressure, 990.0);
-    QCOMPARE(moscow->GetAverageMonthYearTemperature().Jan, -7.5);
-    const CSettlement *tver = find(db, "РОССИЯ", "Область", "Тверь");
-    QCOMPARE(recordText(tver->GetColdSeasonParams()), recordText(TColdSeasonParams()));
-    QCOMPARE(tver->GetAverageMonthYearTemperature().Jan, -8.0);
-}
-
 void TestClimate::cellTexts_data()
 {
     QTest::addColumn<QString>("column");
@@ -276,11 +252,9 @@ void TestClimate::cellTexts_data()
     row("six digits", "Supply94", "0.1234567", "0.123457");
     row("large", "Supply94", "1234567", "1.23457e+06");
     row("small", "Supply94", "0.00001234", "1.234e-05");
-    row("pressure", "AbsoluteCold", "1013.25", "1013.25");
     row("comma", "Supply94", "12,5", "0");
     row("letters", "Supply94", "abc", "0");
     row("duration truncated", "AverageTempPairs_LessEqual8_uiDuration", "171.9", "171");
-    row("duration text", "AverageTempPairs_LessEqual0_uiDuration", "x", "0");
     row("direction", "WindDirection", "СВ", "СВ");
     row("direction lower case", "WindDirection", "с", "");
     row("direction latin C", "WindDirection", "C", "");
@@ -293,18 +267,27 @@ void TestClimate::cellTexts()
     QFETCH(QString, kept);
     CTempDatabase temp;
     seed("TABLE1",
-         { "РОССИЯ", "Область", QString("Город|Precipitations=1|%1=%2").arg(column, cell) });
+         { "Пригород|Supply94=1", "РОССИЯ", "Область",
+           QString("Город|Precipitations=1|%1=%2").arg(column, cell) });
+    // TABLE3 starts without a header: its rows belong to the country and region current
+    // at the end of TABLE2, which in turn continues from TABLE1.
+    seed("TABLE2", { "Город|Pressure=990" });
+    seed("TABLE3", { "Тверь|Jan=-8", "Город|Jan=-7.5" });
     CClimateDatabase db;
     db.LoadData();
-    const CSettlement *town = find(db, "РОССИЯ", "Область", "Город");
-    QVERIFY(town);
+    db.LoadData(); // the rows before TABLE1's first country are dropped both times
+    QCOMPARE(tree(db).mid(2), QStringList({ "РОССИЯ/Область/Город", "РОССИЯ/Область/Тверь" }));
+    const CSettlement *town = find(db, "РОССИЯ/Область/Город");
+    QCOMPARE(town->GetWarmSeasonParams().Pressure, 990.0);
+    QCOMPARE(town->GetAverageMonthYearTemperature().Jan, -7.5);
+    QCOMPARE(find(db, "РОССИЯ/Область/Тверь")->GetAverageMonthYearTemperature().Jan, -8.0);
     for (const auto &field : RecordFields<TColdSeasonParams>()) {
         if (column == field.name)
             QCOMPARE(FieldText(town->GetColdSeasonParams(), field), kept);
     }
     WriteClimateTables(db, db.GetCountries(), kTables);
     QVERIFY(!db.GetLastError().IsValid());
-    QCOMPARE(CTempDatabase::Column(QString("SELECT %1 FROM TABLE1").arg(column)),
+    QCOMPARE(CTempDatabase::Column(QString("SELECT %1 FROM TABLE1").arg(column)).mid(0, 3),
              QStringList({ "", "", kept }));
     // Header cells are empty text, never NULL.
     QCOMPARE(CTempDatabase::Column("SELECT count(*) FROM TABLE5 WHERE Jan IS NULL"),
@@ -321,13 +304,10 @@ void TestClimate::roundTripKeepsTreeOrderAndRecords()
     db.InsertCountry(CCountry("ПУСТАЯ"));
     WriteClimateTables(db, db.GetCountries(), kTables);
     QVERIFY(!db.GetLastError().IsValid());
-    for (const QString &table : kTables)
-        QCOMPARE(CTempDatabase::Column("SELECT count(*) FROM " + table), QStringList { "20" });
-
     CClimateDatabase loaded;
     loaded.LoadData();
     QCOMPARE(tree(loaded), tree(db));
-    const CSettlement *s = find(loaded, "СТРАНА 1", "Страна область 1", "Страна город 2");
+    const CSettlement *s = find(loaded, "СТРАНА 1/Страна область 1/Страна город 2");
     QVERIFY(s);
     // Values come back at six significant digits.
     CSettlement expected = sample("x", 2);
@@ -338,7 +318,8 @@ void TestClimate::roundTripKeepsTreeOrderAndRecords()
     QCOMPARE(records(*s), records(expected));
     // Saving again replaces the rows instead of adding to them.
     WriteClimateTables(loaded, loaded.GetCountries(), kTables);
-    QCOMPARE(CTempDatabase::Column("SELECT count(*) FROM TABLE3"), QStringList { "20" });
+    for (const QString &table : kTables)
+        QCOMPARE(CTempDatabase::Column("SELECT count(*) FROM " + table), QStringList { "20" });
 }
 
 void TestClimate::viewerFlows()
@@ -346,182 +327,128 @@ void TestClimate::viewerFlows()
     CTempDatabase temp;
     CClimateDatabase db;
     CViewer v(db);
-    QCOMPARE(v.tree->topLevelItemCount(), 0);
     QVERIFY(v.Actions().isEmpty()); // nothing to offer before a click
-
-    CScriptedPrompts prompts;
-    prompts.AnswerText("Россия"); // the name taken in any case: realModalBoxes()
-    v.viewer->OnAddCountry();
-    QCOMPARE(tree(db), QStringList { "РОССИЯ" });
-
-    v.Click("РОССИЯ");
-    QCOMPARE(v.Actions(),
-             QStringList({ "Добавить область", "|", "Добавить страну", "Изменить страну",
-                           "Удалить страну" }));
-    prompts.AnswerText("Московская область");
-    v.Choose("Добавить область");
-    v.Click("РОССИЯ/Московская область");
-    QCOMPARE(v.Actions(),
-             QStringList({ "Добавить город", "|", "Изменить область", "Удалить область" }));
-    for (const char *name : { "Москва", "Клин", "Тверь" }) {
-        prompts.AnswerText(name);
+    {
+        CScriptedPrompts prompts;
+        prompts.AnswerText("Россия"); // the name taken in upper case
+        v.viewer->OnAddCountry();
+        v.Click("РОССИЯ");
+        QCOMPARE(v.Actions(),
+                 QStringList({ "Добавить область", "|", "Добавить страну", "Изменить страну",
+                               "Удалить страну" }));
+        prompts.AnswerText("Область");
+        v.Choose("Добавить область");
+        v.Click("РОССИЯ/Область");
+        QCOMPARE(v.Actions(),
+                 QStringList({ "Добавить город", "|", "Изменить область", "Удалить область" }));
+        for (const char *name : { "Москва", "Клин" }) {
+            prompts.AnswerText(name);
+            v.Choose("Добавить город");
+        }
+        prompts.AnswerText("Клин");
+        prompts.AnswerButton(QMessageBox::Ok);
         v.Choose("Добавить город");
+        QCOMPARE(prompts.Requests().back().text,
+                 QStringLiteral("Город с таким именем уже существует!"));
+        // A renamed city moves to the end of its region.
+        v.Click("РОССИЯ/Область/Москва");
+        QCOMPARE(v.Actions(), QStringList({ "Изменить город", "Удалить город" }));
+        prompts.AnswerText("Москва-Сити");
+        v.Choose("Изменить город");
+        QCOMPARE(tree(db).mid(2),
+                 QStringList({ "РОССИЯ/Область/Клин", "РОССИЯ/Область/Москва-Сити" }));
+
+        // Saving: the information box, then the tables hold the tree.
+        prompts.AnswerButton(QMessageBox::Ok);
+        v.viewer->findChild<QPushButton *>("m_pSaveChangesBtn")->click();
+        QCOMPARE(prompts.Requests().back().kind, KorvexCore::PromptKind::Information);
+        QCOMPARE(prompts.Requests().back().text,
+                 QStringLiteral("Все изменения успешно записаны на жесткий диск!"));
+        QVERIFY(!v.viewer->IsModified());
+        QCOMPARE(CTempDatabase::Column("SELECT Name FROM TABLE2").last(),
+                 QStringLiteral("Москва-Сити"));
+
+        // Deleting a country asks first; "No" keeps it.
+        v.Click("РОССИЯ");
+        prompts.AnswerButton(QMessageBox::No);
+        v.Choose("Удалить страну");
+        QCOMPARE(db.GetCountries().size(), size_t(1));
+        QCOMPARE(prompts.Requests().back().text, QStringLiteral("Подтверждаете удаление страны?"));
     }
-    prompts.AnswerText("Клин");
-    prompts.AnswerButton(QMessageBox::Ok);
-    v.Choose("Добавить город");
-    QCOMPARE(prompts.Requests().back().text,
-             QStringLiteral("Город с таким именем уже существует!"));
-
-    // A renamed city keeps its records and moves to the end of its region.
-    db.FindCountry("РОССИЯ")
-        ->FindRegion("Московская область")
-        ->FindSettlement("Москва")
-        ->SetColdSeasonParams(sample("", 5).GetColdSeasonParams());
-    v.Click("РОССИЯ/Московская область/Москва");
-    QCOMPARE(v.Actions(), QStringList({ "Изменить город", "Удалить город" }));
-    prompts.AnswerText("Москва");
-    prompts.AnswerButton(QMessageBox::Ok);
-    v.Choose("Изменить город"); // the unchanged name exists
-    prompts.AnswerText("Москва-Сити");
-    v.Choose("Изменить город");
-    QCOMPARE(tree(db).mid(2),
-             QStringList({ "РОССИЯ/Московская область/Клин", "РОССИЯ/Московская область/Тверь",
-                           "РОССИЯ/Московская область/Москва-Сити" }));
-    QCOMPARE(find(db, "РОССИЯ", "Московская область", "Москва-Сити")
-                 ->GetColdSeasonParams()
-                 .SnowMoveIntensity,
-             6.17284e+06); // 6172835 as the dialog showed it
-    QCOMPARE(v.Item("РОССИЯ/Московская область")->child(0)->text(0),
-             QStringLiteral("Москва-Сити")); // its item stays in place
-
-    // A cancelled or empty name ends silently.
-    v.Click("РОССИЯ");
-    prompts.AnswerText("ГЕРМАНИЯ", false);
-    prompts.AnswerText("");
-    v.Choose("Добавить страну");
-    v.Choose("Добавить страну");
-    QCOMPARE(db.GetCountries().size(), size_t(1));
-
-    // Saving: the information box, then the tables hold the tree.
-    QVERIFY(v.viewer->IsModified());
-    prompts.AnswerButton(QMessageBox::Ok);
-    v.viewer->findChild<QPushButton *>("m_pSaveChangesBtn")->click();
-    QCOMPARE(prompts.Requests().back().kind, KorvexCore::PromptKind::Information);
-    QCOMPARE(prompts.Requests().back().text,
-             QStringLiteral("Все изменения успешно записаны на жесткий диск!"));
-    QVERIFY(!v.viewer->IsModified());
-    QCOMPARE(CTempDatabase::Column("SELECT Name FROM TABLE2").last(),
-             QStringLiteral("Москва-Сити"));
-
-    // Deleting a country takes its regions and settlements; "No" keeps it.
-    v.Click("РОССИЯ");
-    prompts.AnswerButton(QMessageBox::No);
-    v.Choose("Удалить страну");
-    QCOMPARE(db.GetCountries().size(), size_t(1));
-    prompts.AnswerButton(QMessageBox::Yes);
-    v.Choose("Удалить страну");
-    QVERIFY(db.GetCountries().empty());
-    QCOMPARE(v.tree->topLevelItemCount(), 0);
-    QCOMPARE(prompts.Requests().back().text, QStringLiteral("Подтверждаете удаление страны?"));
-    QCOMPARE(prompts.Requests().back().buttons, QMessageBox::Yes | QMessageBox::No);
-
-    // "Выйти" asks nothing, changed or not; closing by the frame: realModalBoxes().
-    const size_t asked = prompts.Requests().size();
-    v.viewer->findChild<QPushButton *>("okButton")->click();
-    QCOMPARE(prompts.Requests().size(), asked);
-}
-
-void TestClimate::typingUpdatesTheCurrentSettlement_data()
-{
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("held");
-    const auto row
-        = [](const char *tag, int tab, const char *field, const char *typed, const char *held) {
-              QTest::newRow(tag) << tab << QString(field) << QString(typed) << QString(held);
-          };
-    row("point", 0, "MostColdDay_Supply98", "-25.3", "-25.3");
-    row("comma gives 0", 0, "Supply94", "12,5", "0");
-    row("duration", 0, "AverageTempPairs_LessEqual10_uiDuration", "171.9", "171");
-    row("direction", 0, "WindDirection", "ЮЗ", "ЮЗ");
-    row("direction lower case", 0, "WindDirection", "с", "");
-    row("warm direction", 1, "Direction", "C", "");
-    row("warm", 1, "Temp99", "31.5", "31.5");
-    row("temperature", 2, "Year", "5.8", "5.8");
-    row("pressure", 3, "Jul", "1e2", "100");
-}
-
-void TestClimate::typingUpdatesTheCurrentSettlement()
-{
-    QFETCH(int, tab);
-    QFETCH(QString, field);
-    QFETCH(QString, typed);
-    QFETCH(QString, held);
-    CTempDatabase temp;
-    CClimateDatabase db;
-    fillTree(db, "Страна", 1, 1, 2);
-    CViewer v(db);
-    v.tabs->setCurrentIndex(tab);
-    v.Click("СТРАНА 0/Страна область 0/Страна город 1");
-    const CSettlement *s = find(db, "СТРАНА 0", "Страна область 0", "Страна город 1");
-    QCOMPARE(v.viewer->GetCurrentSettlement(), s);
-    // Showing rounds the stored values to what the edits show.
-    QCOMPARE(s->GetColdSeasonParams().MostColdDay_Supply98, tab == 0 ? -1.12346 : -1.1234567);
-
-    QLineEdit *edit = v.Edit(qPrintable(field), tab);
-    edit->clear();
-    edit->insert(typed);
-    const QString all = records(*s);
-    QVERIFY2(all.split('#')[tab].split(';').contains(held), qPrintable(all));
-    v.Click("СТРАНА 0/Страна область 0/Страна город 1");
-    QCOMPARE(edit->text(), held);
-    // The other settlement is untouched, and a region shows zeros and drops what is typed.
-    QCOMPARE(records(*find(db, "СТРАНА 0", "Страна область 0", "Страна город 0")),
-             records(sample("", 0)));
-    v.Click("СТРАНА 0/Страна область 0");
-    QCOMPARE(edit->text(), field.contains("Direction") ? "" : "0");
-    QTest::keyClicks(edit, "7");
-    QCOMPARE(records(*s), all);
+    // The real boxes: a taken name in any case, then closing by the frame while changed.
+    KorvexTest::CModalHelper input, critical, added, viewer, question;
+    input.StartAnswer(QMessageBox::Ok, "россия");
+    critical.StartAnswer(QMessageBox::Ok);
+    v.viewer->OnAddCountry();
+    QVERIFY(input.Done() && critical.Done());
+    QCOMPARE(input.Seen().text, QStringLiteral("Введите название"));
+    QCOMPARE(critical.Seen().title, QStringLiteral("Сообщение Korvex. Модуль KorvexDatabase"));
+    QCOMPARE(critical.Seen().text, QStringLiteral("Страна с таким именем уже существует!"));
+    added.StartAnswer(QMessageBox::Ok, "Германия");
+    v.viewer->OnAddCountry();
+    QVERIFY(added.Done());
+    viewer.Start([](QWidget *dialog) { dialog->findChild<QPushButton *>("okButton")->click(); });
+    db.ShowContent(); // "Выйти" asks nothing
+    QVERIFY(viewer.Done());
+    v.Click("РОССИЯ/Область/Клин");
+    v.viewer->show();
+    QVERIFY(QTest::qWaitForWindowExposed(v.viewer));
+    KorvexTest::SaveScreenshot(v.viewer, "climate_cold");
+    for (int tab = 0; tab < 4; ++tab) { // every label whole on every tab
+        v.tabs->setCurrentIndex(tab);
+        for (QLabel *label : v.tabs->widget(tab)->findChildren<QLabel *>())
+            QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+    }
+    question.StartAnswer(QMessageBox::No);
+    v.viewer->close();
+    QVERIFY(question.Done());
+    QCOMPARE(question.Seen().text,
+             QStringLiteral("Данные были изменены! Хотите сохранить изменения в базе данных?"));
+    QCOMPARE(question.Seen().buttons, QStringLiteral("&Yes,&No"));
+    QCOMPARE(tree(db).mid(4), QStringList({ "ГЕРМАНИЯ" }));
+    QCOMPARE(int(CTempDatabase::Column("SELECT Name FROM TABLE1").size()), 4); // not saved
 }
 
 void TestClimate::currentSettlementNeverDangles_data()
 {
     // The item made current, the slot run on it (or another change) with the name typed
-    // (empty: "Yes" to the question), and the settlement typing then reaches (empty: none).
+    // (empty: "Yes" to the question), the settlement typing then reaches (empty: none),
+    // and the lines of the tree afterwards.
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("change");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("nowEdits");
+    QTest::addColumn<int>("lines");
     const QString country = "СТРАНА 0", region = country + "/Страна область 0",
                   city = region + "/Страна город 0";
     const auto row = [](const char *tag, const QString &path, const char *change,
-                        const char *answer, const QString &nowEdits) {
-        QTest::newRow(tag) << path << QString(change) << QString(answer) << nowEdits;
+                        const char *answer, const QString &nowEdits, int lines) {
+        QTest::newRow(tag) << path << QString(change) << QString(answer) << nowEdits << lines;
     };
-    row("delete city", city, "OnDelCity", "", "");
-    row("delete other city", region + "/Страна город 1", "OnDelCity", "", city);
-    row("delete region", region, "OnDelRegion", "", "");
-    row("delete country", country, "OnDelCountry", "", "");
-    row("rename city", city, "OnModCity", "Новый", region + "/Новый");
-    row("rename region", region, "OnModRegion", "Новая", "СТРАНА 0/Новая/Страна город 0");
-    row("rename country", country, "OnModCountry", "Новая",
-        "НОВАЯ/Страна область 0/Страна город 0");
-    row("add countries", country, "OnAddCountry", "Ещё ", city);
-    row("reload", city, "reload", "", city);
-    row("host deletes", city, "host deletes", "", "");
+    row("delete city", city, "OnDelCity", "", "", 13);
+    row("delete other city", region + "/Страна город 1", "OnDelCity", "", city, 13);
+    row("delete region", region, "OnDelRegion", "", "", 11);
+    row("delete country", country, "OnDelCountry", "", "", 7);
+    row("rename city", city, "OnModCity", "Новый", region + "/Новый", 14);
+    row("rename region", region, "OnModRegion", "Новая", "СТРАНА 0/Новая/Страна город 0", 14);
+    row("rename country", country, "OnModCountry", "Новая", "НОВАЯ/Страна область 0/Страна город 0",
+        14);
+    row("add countries", country, "OnAddCountry", "Ещё ", city, 64);
+    row("reload", city, "reload", "", city, 14);
+    row("host deletes", city, "host deletes", "", "", 7);
+    row("region shown", region, "click", "", "", 14);
 }
 
 void TestClimate::currentSettlementNeverDangles()
 {
     // Every change of the containers may move or destroy the settlement the dialogs edit;
-    // whatever is typed afterwards must land in a live settlement or nowhere (the
-    // sanitizer build catches a write through a stale reference).
+    // whatever is typed afterwards, on any tab, must land in a live settlement or nowhere
+    // (the sanitizer build catches a write through a stale reference).
     QFETCH(QString, path);
     QFETCH(QString, change);
     QFETCH(QString, answer);
     QFETCH(QString, nowEdits);
+    QFETCH(int, lines);
     CTempDatabase temp;
     CClimateDatabase db;
     fillTree(db, "Страна", 2, 2, 2);
@@ -529,7 +456,9 @@ void TestClimate::currentSettlementNeverDangles()
     CViewer v(db);
     CScriptedPrompts prompts;
     v.Click("СТРАНА 0/Страна область 0/Страна город 0");
-    QVERIFY(v.viewer->GetCurrentSettlement());
+    // Showing rounds the stored values to what the edits show.
+    QCOMPARE(v.viewer->GetCurrentSettlement()->GetColdSeasonParams().MostColdDay_Supply98,
+             -0.123457);
 
     // The slots act on the current item, which the keyboard moves without a click.
     v.tree->setCurrentItem(v.Item(path));
@@ -537,6 +466,8 @@ void TestClimate::currentSettlementNeverDangles()
         db.LoadData();
     } else if (change == "host deletes") {
         db.DeleteCountry(CCountry("СТРАНА 0"));
+    } else if (change == "click") {
+        v.Click(path);
     } else {
         const int times = change == "OnAddCountry" ? 50 : 1; // 50 reallocate the vector
         for (int i = 0; i < times; ++i) {
@@ -547,31 +478,31 @@ void TestClimate::currentSettlementNeverDangles()
             QVERIFY(QMetaObject::invokeMethod(v.viewer, qPrintable(change)));
         }
     }
-    const QString before = tree(db).join(',');
     const auto all = [&db]() {
         QStringList texts;
-        for (const QString &line : tree(db)) {
-            const QStringList p = line.split('/');
-            if (p.size() == 3)
-                texts << records(*find(db, p[0], p[1], p[2]));
-        }
+        for (const QString &line : tree(db))
+            texts << (line.count('/') == 2 ? records(*find(db, line)) : line);
         return texts;
     };
-    const QStringList valuesBefore = all();
-    v.Edit("MostColdDay_Supply98")->setText("-99");
-    QCOMPARE(tree(db).join(','), before);
-    const QStringList valuesAfter = all();
-    int changed = 0;
-    for (int i = 0; i < valuesAfter.size(); ++i)
-        changed += valuesAfter[i] != valuesBefore[i];
-    QCOMPARE(changed, nowEdits.isEmpty() ? 0 : 1);
-    if (!nowEdits.isEmpty()) {
-        const QStringList p = nowEdits.split('/');
-        QCOMPARE(v.viewer->GetCurrentSettlement(), find(db, p[0], p[1], p[2]));
-        QCOMPARE(find(db, p[0], p[1], p[2])->GetColdSeasonParams().MostColdDay_Supply98, -99.0);
-    } else {
-        QVERIFY(!v.viewer->GetCurrentSettlement());
+    const QStringList before = all();
+    QCOMPARE(before.size(), lines);
+    // One field a tab; text is stored as typed: 1e2 as 100, a duration truncated.
+    const QStringList fields
+        = { "AverageTempPairs_LessEqual10_uiDuration", "Direction", "Year", "Jul" };
+    const QStringList typed = { "171.9", "СВ", "-9", "1e2" }, held = { "171", "СВ", "-9", "100" };
+    for (int tab = 0; tab < 4; ++tab) {
+        v.tabs->setCurrentIndex(tab);
+        v.Edit(fields[tab], tab)->setText(typed[tab]);
+        if (!nowEdits.isEmpty())
+            QVERIFY(records(*find(db, nowEdits)).split('#')[tab].split(';').contains(held[tab]));
     }
+    const QStringList after = all();
+    QCOMPARE(after.size(), before.size());
+    int changed = 0;
+    for (int i = 0; i < after.size(); ++i)
+        changed += after[i] != before[i];
+    QCOMPARE(changed, nowEdits.isEmpty() ? 0 : 1);
+    QCOMPARE(v.viewer->GetCurrentSettlement(), nowEdits.isEmpty() ? nullptr : find(db, nowEdits));
 }
 
 void TestClimate::failedSaveTellsAndKeepsTheTree_data()
@@ -585,11 +516,7 @@ void TestClimate::failedSaveTellsAndKeepsTheTree()
 {
     QFETCH(bool, unread);
     CTempDatabase temp;
-    {
-        CClimateDatabase old;
-        fillTree(old, "Старая", 1, 2, 3);
-        WriteClimateTables(old, old.GetCountries(), kTables);
-    }
+    writeOld(2, 3);
     QSqlDatabase conn = QSqlDatabase::database();
     conn.close();
     conn.setConnectOptions("QSQLITE_BUSY_TIMEOUT=50");
@@ -624,61 +551,6 @@ void TestClimate::failedSaveTellsAndKeepsTheTree()
     QCOMPARE(CTempDatabase::Column("SELECT count(*) FROM TABLE5"), QStringList { "9" });
 }
 
-void TestClimate::realModalBoxes()
-{
-    CTempDatabase temp;
-    CClimateDatabase db;
-    db.InsertCountry(CCountry("РОССИЯ"));
-    CViewer v(db);
-    KorvexTest::CModalHelper input, critical, added, viewer, question;
-    input.StartAnswer(QMessageBox::Ok, "россия");
-    critical.StartAnswer(QMessageBox::Ok);
-    v.viewer->OnAddCountry();
-    QVERIFY(input.Done() && critical.Done());
-    QCOMPARE(input.Seen().text, QStringLiteral("Введите название"));
-    QCOMPARE(critical.Seen().title, QStringLiteral("Сообщение Korvex. Модуль KorvexDatabase"));
-    QCOMPARE(critical.Seen().text, QStringLiteral("Страна с таким именем уже существует!"));
-    added.StartAnswer(QMessageBox::Ok, "Германия");
-    v.viewer->OnAddCountry();
-    QVERIFY(added.Done());
-
-    // "Выйти" asks nothing; closing by the frame while changed shows the real question.
-    viewer.Start([](QWidget *dialog) { dialog->findChild<QPushButton *>("okButton")->click(); });
-    db.ShowContent();
-    QVERIFY(viewer.Done());
-    question.StartAnswer(QMessageBox::No);
-    v.viewer->show();
-    v.viewer->close();
-    QVERIFY(question.Done());
-    QCOMPARE(question.Seen().text,
-             QStringLiteral("Данные были изменены! Хотите сохранить изменения в базе данных?"));
-    QCOMPARE(question.Seen().buttons, QStringLiteral("&Yes,&No"));
-    QCOMPARE(tree(db), QStringList({ "РОССИЯ", "ГЕРМАНИЯ" }));
-    QCOMPARE(CTempDatabase::Column("SELECT count(*) FROM TABLE1").first().left(6),
-             QStringLiteral("ERROR:"));
-}
-
-void TestClimate::screenshotsShowWholeLabels()
-{
-    CTempDatabase temp;
-    CClimateDatabase db;
-    fillTree(db, "Страна", 2, 2, 3);
-    CViewer v(db);
-    v.Click("СТРАНА 0/Страна область 1/Страна город 2");
-    v.viewer->show();
-    QVERIFY(QTest::qWaitForWindowExposed(v.viewer));
-    const QStringList names
-        = { "climate_cold", "climate_warm", "climate_temperature", "climate_pressure" };
-    for (int tab = 0; tab < 4; ++tab) {
-        v.tabs->setCurrentIndex(tab);
-        QWidget *page = v.tabs->widget(tab);
-        KorvexTest::SaveScreenshot(v.viewer, names[tab]);
-        for (QLabel *label : page->findChildren<QLabel *>())
-            QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
-    }
-    v.viewer->hide();
-}
-
 void TestClimate::childWriter()
 {
     // Started as a separate process by killedSaveKeepsAllFourTables().
@@ -697,33 +569,25 @@ void TestClimate::killedSaveKeepsAllFourTables()
     int killedMidway = 0;
     for (int attempt = 0; attempt < 4; ++attempt) {
         CTempDatabase temp;
-        {
-            CClimateDatabase old;
-            fillTree(old, "Старая", 1, 3, 5);
-            WriteClimateTables(old, old.GetCountries(), kTables);
-        }
+        writeOld(3, 5);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("KORVEX_WRITER_REGIONS", QString::number(regions));
         const KorvexTest::CKilledSave run
             = KorvexTest::KillDuringSave("childWriter", temp.Path(), env, 10 + 100 * attempt);
         const bool midway = run.killed && !run.saved;
         killedMidway += midway;
-
         temp.Reopen();
         QStringList kinds;
         for (const QString &table : kTables) {
             const QStringList names = CTempDatabase::Column("SELECT Name FROM " + table);
             const int rows = int(names.size());
-            kinds << (rows == 1 + 3 + 15 && names.first() == "СТАРАЯ 0" ? "old"
-                          : rows == 1 + regions * 101 && names.first() == "НОВАЯ 0"
-                          ? "new"
-                          : QString("mixed: %1 rows").arg(rows));
+            kinds << (rows == 1 + 3 + 15 && names.first() == "СТАРАЯ 0"             ? "old"
+                          : rows == 1 + regions * 101 && names.first() == "НОВАЯ 0" ? "new"
+                                                                                    : "mixed");
         }
         const QString what = kinds.join(',') + (midway ? ", killed midway" : "");
-        QVERIFY2(kinds.count(kinds.first()) == 4, qPrintable(what));
-        QVERIFY2(kinds.first() == "old" || kinds.first() == "new", qPrintable(what));
-        if (midway)
-            QVERIFY2(kinds.first() == "old", qPrintable(what));
+        QVERIFY2(kinds.count(midway ? "old" : kinds.first()) == 4, qPrintable(what));
+        QVERIFY2(kinds.first() != "mixed", qPrintable(what));
     }
     QVERIFY2(killedMidway > 0, "the writer always finished before it could be killed");
 }
