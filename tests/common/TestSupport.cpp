@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -16,9 +15,8 @@
 #include <algorithm>
 #include <cstdio>
 
-// The tests take the library's objects from a static archive, where nothing refers to
-// the compiled-in icons; registering them here pulls them in, as loading the shared
-// library does for a host.
+// The tests take the library's objects from a static archive, where nothing refers to the
+// compiled-in icons; registering them pulls them in, as loading the shared library does.
 static int registerLibraryResources()
 {
     Q_INIT_RESOURCE(KorvexIcons);
@@ -28,11 +26,17 @@ Q_CONSTRUCTOR_FUNCTION(registerLibraryResources)
 
 namespace KorvexTest {
 
-CTempDatabase::CTempDatabase()
+/// Opens \a path as the default connection; false when it cannot be opened.
+static bool openDefault(const QString &path)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-    db.setDatabaseName(Path());
-    if (!db.open())
+    db.setDatabaseName(path);
+    return db.open();
+}
+
+CTempDatabase::CTempDatabase()
+{
+    if (!openDefault(Path()))
         qFatal("cannot open the test database %s", qPrintable(Path()));
 }
 
@@ -97,12 +101,11 @@ QStringList CScriptedPrompts::Texts() const
 
 QString SaveScreenshot(QWidget *widget, const QString &name)
 {
-    QString dir
+    const QString dir
         = qEnvironmentVariable("KORVEX_SCREENSHOT_DIR", QDir::currentPath() + "/screenshots");
     QDir().mkpath(dir);
-    const QString path = dir + '/' + name + ".png";
-    widget->grab().save(path);
-    return path;
+    widget->grab().save(dir + '/' + name + ".png");
+    return dir + '/' + name + ".png";
 }
 
 /// The helpers that wait, in the order they were started.
@@ -139,10 +142,7 @@ void CModalHelper::StartAnswer(QMessageBox::StandardButton button, const QString
             for (QAbstractButton *b : box->buttons())
                 names << b->text();
             m_seen.buttons = names.join(',');
-            if (QAbstractButton *target = box->button(button))
-                target->click();
-            else
-                box->reject();
+            box->button(button) ? box->button(button)->click() : box->reject();
         } else if (auto *input = qobject_cast<QInputDialog *>(modal)) {
             m_seen.text = input->labelText();
             input->setTextValue(inputText);
@@ -187,9 +187,7 @@ bool RunChildSave(const std::function<void()> &save)
     const QString path = qEnvironmentVariable("KORVEX_WRITER_DB");
     if (path.isEmpty())
         return false;
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-    db.setDatabaseName(path);
-    if (!db.open())
+    if (!openDefault(path))
         qFatal("cannot open %s", qPrintable(path));
     std::fputs("saving\n", stdout);
     std::fflush(stdout);
@@ -217,10 +215,9 @@ CKilledSave KillDuringSave(const QString &childSlot, const QString &databasePath
         QThread::msleep(1);
     QThread::msleep(ulong(delayMs));
     CKilledSave result;
-    if (writer.state() == QProcess::Running) {
-        result.killed = true;
+    result.killed = writer.state() == QProcess::Running;
+    if (result.killed)
         writer.kill();
-    }
     writer.waitForFinished();
     result.saved = writer.readAllStandardOutput().contains("saved");
     return result;
