@@ -80,30 +80,8 @@ private slots:
         QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
-    void interpolation_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<double>("T");
-        QTest::addColumn<QString>("expected"); // "T c ro viscosity"
-        QTest::newRow("midway") << "pair" << 25.0 << "25 150 15 1.5";
-        QTest::newRow("lowest row itself") << "pair" << 20.0 << "20 100 10 1";
-        QTest::newRow("fraction truncates T") << "pair" << 20.5 << "20 105 10.5 1.05";
-        QTest::newRow("just below highest") << "pair" << 29.9 << "29 199 19.9 1.99";
-        QTest::newRow("highest row: outside") << "pair" << 30.0 << "0 0 0 0";
-        QTest::newRow("below lowest") << "pair" << 19.9 << "0 0 0 0";
-        QTest::newRow("rows 10 apart") << "sparse" << 25.5 << "25 210 21 2.1";
-        QTest::newRow("negative truncates to zero") << "frost" << -5.5 << "-5 3422.5 1062.2 6.65";
-        QTest::newRow("single row") << "single" << 20.0 << "0 0 0 0";
-        QTest::newRow("unknown name") << "Вода" << 25.0 << "0 0 0 0";
-        QTest::newRow("empty name") << "" << 25.0 << "0 0 0 0";
-        QTest::newRow("NaN") << "pair" << qQNaN() << "0 0 0 0";
-        QTest::newRow("beyond int") << "pair" << 1e12 << "0 0 0 0";
-    }
     void interpolation()
     {
-        QFETCH(QString, name);
-        QFETCH(double, T);
-        QFETCH(QString, expected);
         CCoolantDatabase db;
         for (const CCoolant &c :
              { CCoolant("pair", { { 20, 100, 10, 1 }, { 30, 200, 20, 2 } }),
@@ -111,11 +89,22 @@ private slots:
                CCoolant("frost", { { -10, 3400, 1064, 8 }, { 0, 3450, 1060, 5 } }),
                CCoolant("single", { { 20, 100, 10, 1 } }) })
             db.InsertCoolant(c);
-        if (name.isEmpty())
-            QTest::ignoreMessage(QtDebugMsg,
-                                 QRegularExpression("^ERROR: coolant type is empty AT: "
-                                                    "Coolants.CoolantDatabaseTypes [0-9]+$"));
-        QCOMPARE(dump({ CCoolant("x", { db.DefineCoolantParams(T, name) }) }).value(1), expected);
+        QTest::ignoreMessage(QtDebugMsg,
+                             QRegularExpression("^ERROR: coolant type is empty AT: "
+                                                "Coolants.CoolantDatabaseTypes [0-9]+$"));
+        // T truncates to a whole degree; the highest row, NaN and huge T are outside.
+        for (const auto &[name, T, expected] :
+             { std::tuple("pair", 25.0, "25 150 15 1.5"), std::tuple("pair", 20.0, "20 100 10 1"),
+               std::tuple("pair", 20.5, "20 105 10.5 1.05"),
+               std::tuple("pair", 29.9, "29 199 19.9 1.99"), std::tuple("pair", 30.0, "0 0 0 0"),
+               std::tuple("pair", 19.9, "0 0 0 0"), std::tuple("sparse", 25.5, "25 210 21 2.1"),
+               std::tuple("frost", -5.5, "-5 3422.5 1062.2 6.65"),
+               std::tuple("single", 20.0, "0 0 0 0"), std::tuple("Вода", 25.0, "0 0 0 0"),
+               std::tuple("", 25.0, "0 0 0 0"), std::tuple("pair", qQNaN(), "0 0 0 0"),
+               std::tuple("pair", 1e12, "0 0 0 0") })
+            QCOMPARE(name + QString::asprintf(" %g: ", T)
+                         + dump({ CCoolant("x", { db.DefineCoolantParams(T, name) }) }).value(1),
+                     name + QString::asprintf(" %g: ", T) + expected);
     }
 
     void tableRoundTrip()
@@ -253,12 +242,7 @@ private slots:
 
     void loopXml()
     {
-        TLoop loop = exampleLoop(3);
-        loop.LoopId = 12;
-        loop.IdCollector = 7;
-        loop.DiamCollector = 25.4;
-        loop.PipeLengthR = 24;
-        loop.OpenProcent = 0.35;
+        TLoop loop { 12, 7, 25.4, 80, 24, 0, 5, 2, 10, 2, 0, 0, 0, 0, 0, 0.35, 3, true };
         CalculateLoop(loop, 10, kWater, kDesign); // results to the last digit
         QDomDocument document;
         QDomElement element = document.createElement(QStringLiteral("Loop"));
