@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QInputDialog>
 #include <QProcess>
@@ -55,9 +54,9 @@ QString CTempDatabase::Exec(const QString &sql)
 QStringList CTempDatabase::Column(const QString &sql)
 {
     QSqlQuery query;
-    if (!query.exec(sql))
-        return { QStringLiteral("ERROR: ") + query.lastError().text() };
     QStringList values;
+    if (!query.exec(sql))
+        return { "ERROR: " + query.lastError().text() };
     while (query.next())
         values << query.value(0).toString();
     return values;
@@ -114,7 +113,16 @@ static std::vector<CModalHelper *> s_waiting;
 CModalHelper::CModalHelper()
 {
     m_poll.setInterval(20);
-    QObject::connect(&m_poll, &QTimer::timeout, [this]() { Poll(); });
+    QObject::connect(&m_poll, &QTimer::timeout, [this]() {
+        if (m_deadline.hasExpired())
+            return Fail("no modal dialog came in time");
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || s_waiting.front() != this)
+            return;
+        Stop();
+        m_action(modal);
+        m_done = true;
+    });
 }
 
 CModalHelper::~CModalHelper()
@@ -170,18 +178,6 @@ void CModalHelper::StopAll()
         s_waiting.front()->Fail("a modal helper was still waiting at cleanup: no dialog came");
 }
 
-void CModalHelper::Poll()
-{
-    if (m_deadline.hasExpired())
-        return Fail("no modal dialog came in time");
-    QWidget *modal = QApplication::activeModalWidget();
-    if (!modal || s_waiting.front() != this)
-        return;
-    Stop();
-    m_action(modal);
-    m_done = true;
-}
-
 bool RunChildSave(const std::function<void()> &save)
 {
     const QString path = qEnvironmentVariable("KORVEX_WRITER_DB");
@@ -189,11 +185,10 @@ bool RunChildSave(const std::function<void()> &save)
         return false;
     if (!openDefault(path))
         qFatal("cannot open %s", qPrintable(path));
-    std::fputs("saving\n", stdout);
-    std::fflush(stdout);
+    const auto say = [](const char *line) { std::fputs(line, stdout), std::fflush(stdout); };
+    say("saving\n");
     save();
-    std::fputs("saved\n", stdout);
-    std::fflush(stdout);
+    say("saved\n");
     return true;
 }
 
@@ -208,10 +203,9 @@ CKilledSave KillDuringSave(const QString &childSlot, const QString &databasePath
     writer.start(QCoreApplication::applicationFilePath(), { childSlot });
     if (!writer.waitForStarted())
         qFatal("cannot start the writer");
-    QElapsedTimer clock;
-    clock.start();
-    while (!QFile::exists(databasePath + QStringLiteral("-journal"))
-           && writer.state() == QProcess::Running && clock.elapsed() < 20000)
+    const QDeadlineTimer deadline(20000);
+    while (!QFile::exists(databasePath + "-journal") && writer.state() == QProcess::Running
+           && !deadline.hasExpired())
         QThread::msleep(1);
     QThread::msleep(ulong(delayMs));
     CKilledSave result;

@@ -21,12 +21,9 @@ public:
     CTempDatabase();
     ~CTempDatabase();
     QString Path() const { return m_dir.filePath(QStringLiteral("test.sqlite")); }
-    /// Runs \a sql on the default connection; returns the error text, empty on success.
-    static QString Exec(const QString &sql);
-    /// The first column of every row of \a sql, as text.
-    static QStringList Column(const QString &sql);
-    /// Closes and reopens the default connection, as a new process would see the file.
-    static void Reopen();
+    static QString Exec(const QString &sql); ///< the error text, empty on success
+    static QStringList Column(const QString &sql); ///< the first column of every row, as text
+    static void Reopen(); ///< closes and reopens the default connection, as a new process would
 
 private:
     QTemporaryDir m_dir;
@@ -83,7 +80,6 @@ public:
     static void StopAll();
 
 private:
-    void Poll();
     void Stop();
     void Fail(const char *why);
 
@@ -98,11 +94,10 @@ private:
 /// \a save between the lines "saving" and "saved"; false when this is no such child.
 bool RunChildSave(const std::function<void()> &save);
 
-/// What became of a writer process killed during its save.
+/// What became of a writer: killed while still running; had reported its save done.
 struct CKilledSave
 {
-    bool killed = false; ///< killed while it was still running
-    bool saved = false; ///< it had reported its save done: too late for the kill to matter
+    bool killed = false, saved = false;
 };
 
 /// Runs test slot \a childSlot of this executable writing \a databasePath, waits until its
