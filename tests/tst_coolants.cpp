@@ -39,10 +39,9 @@ TLoop exampleLoop(double radioId = 1, bool zonesHidden = true)
     return { 0, 1, 0, 80, 0, 0, 5, 2, 10, 2, 0, 0, 0, 0, 0, 0, radioId, zonesHidden };
 }
 
-std::set<TCollector> collectors() // Value1 99 must not be taken for the diameter
-{
-    return { { 1, 99, 0, 0, 0, 0, 25, {} }, { 3, 0, 0, 0, 0, 0, 32, {} } };
-}
+// Value1 99 must not be taken for the diameter.
+const std::set<TCollector> kCollectors { { 1, 99, 0, 0, 0, 0, 25, {} },
+                                         { 3, 0, 0, 0, 0, 0, 32, {} } };
 
 /// Every field of \a l but ZonesHidden, to the last digit.
 QString describe(const TLoop &l)
@@ -67,7 +66,7 @@ class TestCoolants : public QObject
     {
         if (fresh)
             m_dialog = std::make_unique<CLoopsDialog>();
-        m_dialog->InitDialog(collectors(), 10, kWater, loop, 20, 12, 0.007, 100, 30, 12, 40, 0);
+        m_dialog->InitDialog(kCollectors, 10, kWater, loop, 20, 12, 0.007, 100, 30, 12, 40, 0);
         m_dialog->show();
     }
     template<class T> T *child(const QString &name) { return m_dialog->findChild<T *>(name); }
@@ -178,41 +177,35 @@ private slots:
         }
     }
 
-    void zoneModes_data()
-    {
-        QTest::addColumn<double>("radioId");
-        // Checked buttons; zone buttons and length edits enabled; main zone, edge zone, load.
-        QTest::addColumn<QString>("expected");
-        // 12 × 80 / (40 × (100 × 0.01)) = 24 m in the edge zone.
-        QTest::newRow("1 proportional") << 1.0 << "14 -- 56.00 24.00 1940.00";
-        QTest::newRow("2 separate loops") << 2.0 << "24 +- 80.00 0.00 1700.00";
-        QTest::newRow("3 entered") << 3.0 << "34 -+ 50.00 30.00 2000.00";
-        QTest::newRow("4 main zone") << 4.0 << "14 ++ 80.00 0.00 1700.00";
-        QTest::newRow("5 edge zone") << 5.0 << "15 ++ 0.00 80.00 4100.00";
-        // An unknown mode leaves the zone section as the last loop (mode 3) had it.
-        QTest::newRow("7 unknown") << 7.0 << "34 -+ 50.00 30.00 2000.00";
-    }
     void zoneModes()
     {
-        QFETCH(double, radioId);
-        QFETCH(QString, expected);
-        TLoop loop = exampleLoop(radioId == 7 ? 3 : radioId, false);
-        loop.PipeLengthM = 50;
-        loop.PipeLengthR = 30;
-        open(loop);
-        loop.RadioID = radioId;
-        open(loop, false);
-        QString shown;
-        for (int i = 1; i <= 5; ++i)
-            if (child<QRadioButton>(QStringLiteral("m_pRadioButton%1").arg(i))->isChecked())
-                shown += QString::number(i);
-        const auto on
-            = [this](const char *n) { return child<QWidget>(n)->isEnabled() ? "+" : "-"; };
-        shown += QStringLiteral(" %1%2").arg(on("m_pRadioButton4"), on("m_pPipeLengthMZ"));
-        for (const char *name : { "m_pPipeLengthMZ", "m_pPipeLengthRZ", "m_pLoopHeatPressure" })
-            shown += ' ' + text(name);
-        QCOMPARE(shown, expected);
-        QCOMPARE(m_dialog->GetLoop().RadioID, radioId);
+        // Mode: checked buttons; zone buttons and length edits enabled; main zone, edge zone,
+        // load. Proportional: 12 × 80 / (40 × (100 × 0.01)) = 24 m in the edge zone. An
+        // unknown mode (7) leaves the zone section as the last loop (mode 3) had it.
+        for (const auto &[radioId, expected] : { std::pair(1.0, "14 -- 56.00 24.00 1940.00"),
+                                                 std::pair(2.0, "24 +- 80.00 0.00 1700.00"),
+                                                 std::pair(3.0, "34 -+ 50.00 30.00 2000.00"),
+                                                 std::pair(4.0, "14 ++ 80.00 0.00 1700.00"),
+                                                 std::pair(5.0, "15 ++ 0.00 80.00 4100.00"),
+                                                 std::pair(7.0, "34 -+ 50.00 30.00 2000.00") }) {
+            TLoop loop = exampleLoop(radioId == 7 ? 3 : radioId, false);
+            loop.PipeLengthM = 50;
+            loop.PipeLengthR = 30;
+            open(loop);
+            loop.RadioID = radioId;
+            open(loop, false);
+            QString shown = QString::number(radioId) + ": ";
+            for (int i = 1; i <= 5; ++i)
+                if (child<QRadioButton>(QStringLiteral("m_pRadioButton%1").arg(i))->isChecked())
+                    shown += QString::number(i);
+            const auto on
+                = [this](const char *n) { return child<QWidget>(n)->isEnabled() ? "+" : "-"; };
+            shown += QStringLiteral(" %1%2").arg(on("m_pRadioButton4"), on("m_pPipeLengthMZ"));
+            for (const char *name : { "m_pPipeLengthMZ", "m_pPipeLengthRZ", "m_pLoopHeatPressure" })
+                shown += ' ' + text(name);
+            QCOMPARE(shown, QString::number(radioId) + ": " + expected);
+            QCOMPARE(m_dialog->GetLoop().RadioID, radioId);
+        }
     }
 
     void loopsDialog()
