@@ -78,7 +78,6 @@ struct CEditorKind
     }
 };
 
-/// The kind \a name, whose editor and database are made on records built by \a record.
 template<class Editor, class Database, class Record>
 CEditorKind Made(const char *name, int columns, const QString &addTitle, const QString &renameTitle,
                  Record (*record)(const QString &), void (Database::*insert)(const Record &),
@@ -129,7 +128,6 @@ const std::vector<CEditorKind> &Kinds()
                     return CDeviceDIN(n, c[1], c[2], c[0]);
                 },
                 &CDeviceDINDatabase::InsertDeviceDIN),
-            // A coolant "X" has one row whose four values are the code of its first letter.
             Made<CCoolantRedactorDialog>(
                 "coolant", 4, "Добавление нового теплоносителя", "Изменение телоносителя",
                 +[](const QString &n) {
@@ -185,14 +183,13 @@ const CEditorKind &Kind()
     return Kinds()[size_t(kind)];
 }
 
-/// An editor of the current kind on records named \a names, with its probe.
+/// An editor of the current kind on records named \a names; RowsOf() selects first.
 struct CEditor
 {
     explicit CEditor(const QStringList &names)
         : dialog(Kind().makeEditor(names))
         , probe(dialog.get())
     { }
-    /// The table of the record \a name, selected first so that it is read from the copy.
     Rows RowsOf(const QString &name) const
     {
         probe.Select(1, name);
