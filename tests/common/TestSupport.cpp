@@ -2,9 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QInputDialog>
 #include <QProcess>
@@ -16,9 +14,8 @@
 #include <algorithm>
 #include <cstdio>
 
-// The tests take the library's objects from a static archive, where nothing refers to
-// the compiled-in icons; registering them here pulls them in, as loading the shared
-// library does for a host.
+// The tests take the library's objects from a static archive, where nothing refers to the
+// compiled-in icons; registering them pulls them in, as loading the shared library does.
 static int registerLibraryResources()
 {
     Q_INIT_RESOURCE(KorvexIcons);
@@ -28,11 +25,17 @@ Q_CONSTRUCTOR_FUNCTION(registerLibraryResources)
 
 namespace KorvexTest {
 
-CTempDatabase::CTempDatabase()
+/// Opens \a path as the default connection; false when it cannot be opened.
+static bool openDefault(const QString &path)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-    db.setDatabaseName(Path());
-    if (!db.open())
+    db.setDatabaseName(path);
+    return db.open();
+}
+
+CTempDatabase::CTempDatabase()
+{
+    if (!openDefault(Path()))
         qFatal("cannot open the test database %s", qPrintable(Path()));
 }
 
@@ -51,9 +54,9 @@ QString CTempDatabase::Exec(const QString &sql)
 QStringList CTempDatabase::Column(const QString &sql)
 {
     QSqlQuery query;
-    if (!query.exec(sql))
-        return { QStringLiteral("ERROR: ") + query.lastError().text() };
     QStringList values;
+    if (!query.exec(sql))
+        return { "ERROR: " + query.lastError().text() };
     while (query.next())
         values << query.value(0).toString();
     return values;
@@ -97,12 +100,11 @@ QStringList CScriptedPrompts::Texts() const
 
 QString SaveScreenshot(QWidget *widget, const QString &name)
 {
-    QString dir
+    const QString dir
         = qEnvironmentVariable("KORVEX_SCREENSHOT_DIR", QDir::currentPath() + "/screenshots");
     QDir().mkpath(dir);
-    const QString path = dir + '/' + name + ".png";
-    widget->grab().save(path);
-    return path;
+    widget->grab().save(dir + '/' + name + ".png");
+    return dir + '/' + name + ".png";
 }
 
 /// The helpers that wait, in the order they were started.
@@ -111,7 +113,16 @@ static std::vector<CModalHelper *> s_waiting;
 CModalHelper::CModalHelper()
 {
     m_poll.setInterval(20);
-    QObject::connect(&m_poll, &QTimer::timeout, [this]() { Poll(); });
+    QObject::connect(&m_poll, &QTimer::timeout, [this]() {
+        if (m_deadline.hasExpired())
+            return Fail("no modal dialog came in time");
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || s_waiting.front() != this)
+            return;
+        Stop();
+        m_action(modal);
+        m_done = true;
+    });
 }
 
 CModalHelper::~CModalHelper()
@@ -139,10 +150,7 @@ void CModalHelper::StartAnswer(QMessageBox::StandardButton button, const QString
             for (QAbstractButton *b : box->buttons())
                 names << b->text();
             m_seen.buttons = names.join(',');
-            if (QAbstractButton *target = box->button(button))
-                target->click();
-            else
-                box->reject();
+            box->button(button) ? box->button(button)->click() : box->reject();
         } else if (auto *input = qobject_cast<QInputDialog *>(modal)) {
             m_seen.text = input->labelText();
             input->setTextValue(inputText);
@@ -170,32 +178,17 @@ void CModalHelper::StopAll()
         s_waiting.front()->Fail("a modal helper was still waiting at cleanup: no dialog came");
 }
 
-void CModalHelper::Poll()
-{
-    if (m_deadline.hasExpired())
-        return Fail("no modal dialog came in time");
-    QWidget *modal = QApplication::activeModalWidget();
-    if (!modal || s_waiting.front() != this)
-        return;
-    Stop();
-    m_action(modal);
-    m_done = true;
-}
-
 bool RunChildSave(const std::function<void()> &save)
 {
     const QString path = qEnvironmentVariable("KORVEX_WRITER_DB");
     if (path.isEmpty())
         return false;
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-    db.setDatabaseName(path);
-    if (!db.open())
+    if (!openDefault(path))
         qFatal("cannot open %s", qPrintable(path));
-    std::fputs("saving\n", stdout);
-    std::fflush(stdout);
+    const auto say = [](const char *line) { std::fputs(line, stdout), std::fflush(stdout); };
+    say("saving\n");
     save();
-    std::fputs("saved\n", stdout);
-    std::fflush(stdout);
+    say("saved\n");
     return true;
 }
 
@@ -210,17 +203,15 @@ CKilledSave KillDuringSave(const QString &childSlot, const QString &databasePath
     writer.start(QCoreApplication::applicationFilePath(), { childSlot });
     if (!writer.waitForStarted())
         qFatal("cannot start the writer");
-    QElapsedTimer clock;
-    clock.start();
-    while (!QFile::exists(databasePath + QStringLiteral("-journal"))
-           && writer.state() == QProcess::Running && clock.elapsed() < 20000)
+    const QDeadlineTimer deadline(20000);
+    while (!QFile::exists(databasePath + "-journal") && writer.state() == QProcess::Running
+           && !deadline.hasExpired())
         QThread::msleep(1);
     QThread::msleep(ulong(delayMs));
     CKilledSave result;
-    if (writer.state() == QProcess::Running) {
-        result.killed = true;
+    result.killed = writer.state() == QProcess::Running;
+    if (result.killed)
         writer.kill();
-    }
     writer.waitForFinished();
     result.saved = writer.readAllStandardOutput().contains("saved");
     return result;

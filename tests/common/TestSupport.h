@@ -21,20 +21,16 @@ public:
     CTempDatabase();
     ~CTempDatabase();
     QString Path() const { return m_dir.filePath(QStringLiteral("test.sqlite")); }
-    /// Runs \a sql on the default connection; returns the error text, empty on success.
-    static QString Exec(const QString &sql);
-    /// The first column of every row of \a sql, as text.
-    static QStringList Column(const QString &sql);
-    /// Closes and reopens the default connection, as a new process would see the file.
-    static void Reopen();
+    static QString Exec(const QString &sql); ///< the error text, empty on success
+    static QStringList Column(const QString &sql); ///< the first column of every row, as text
+    static void Reopen(); ///< closes and reopens the default connection, as a new process would
 
 private:
     QTemporaryDir m_dir;
 };
 
-/// Answers the library's prompts from a script and records them all. A prompt with no
-/// answer left fails the test, and so do answers left unused when it goes: a prompt the
-/// test counted on never came.
+/// Answers the library's prompts from a script and records them; a prompt with no answer
+/// left fails the test, and so do answers left unused when it goes.
 class CScriptedPrompts
 {
 public:
@@ -65,31 +61,25 @@ struct CModalAnswer
     QString title, text, buttons;
 };
 
-/// Acts once on the next modal dialog that a call under test runs with exec(), found by
-/// polling QApplication::activeModalWidget(). Helpers started together act in start order,
-/// one dialog each; an action must close its dialog. A helper still waiting fails the test
-/// when its timeout expires, when it is destroyed, and in StopAll(), which every test
-/// class calls from cleanup() so that no helper answers a later test's dialog. Tests
-/// verify Done(): a helper that never acted means the dialog never came.
+/// Acts once on the next modal dialog (polling activeModalWidget()); helpers started together
+/// act in start order, one dialog each, and an action must close its dialog. A helper still
+/// waiting fails the test at its timeout, when destroyed, and in StopAll() (every cleanup()).
 class CModalHelper
 {
 public:
     CModalHelper();
     ~CModalHelper();
-    CModalHelper(const CModalHelper &) = delete;
-    CModalHelper &operator=(const CModalHelper &) = delete;
+    Q_DISABLE_COPY(CModalHelper)
 
     void Start(std::function<void(QWidget *)> action, int timeoutMs = 5000);
-    /// Records what a QMessageBox or QInputDialog shows (Seen()), types \a inputText into an
+    /// Records what a message box or input dialog shows (Seen()), types \a inputText into an
     /// input dialog and presses \a button (Ok accepts an input dialog, all else cancels).
     void StartAnswer(QMessageBox::StandardButton button, const QString &inputText = {});
     bool Done() const { return m_done; }
     const CModalAnswer &Seen() const { return m_seen; }
-    /// Stops every helper still waiting and fails the test if there was one.
     static void StopAll();
 
 private:
-    void Poll();
     void Stop();
     void Fail(const char *why);
 
@@ -100,21 +90,18 @@ private:
     CModalAnswer m_seen;
 };
 
-/// The child side of a killed-save test: opens KORVEX_WRITER_DB as the default connection
-/// and runs \a save between the lines "saving" and "saved" on standard output. False when
-/// this process is not such a child.
+/// A killed-save test's child: opens KORVEX_WRITER_DB as the default connection and runs
+/// \a save between the lines "saving" and "saved"; false when this is no such child.
 bool RunChildSave(const std::function<void()> &save);
 
-/// What became of a writer process killed during its save.
+/// What became of a writer: killed while still running; had reported its save done.
 struct CKilledSave
 {
-    bool killed = false; ///< killed while it was still running
-    bool saved = false; ///< it had reported its save done: too late for the kill to matter
+    bool killed = false, saved = false;
 };
 
-/// Runs the test slot \a childSlot of this executable as a child writing \a databasePath
-/// (with the variables of \a environment), waits until its save has begun writing (its
-/// rollback journal exists) and kills it \a delayMs later.
+/// Runs test slot \a childSlot of this executable writing \a databasePath, waits until its
+/// rollback journal exists and kills it \a delayMs later.
 CKilledSave KillDuringSave(const QString &childSlot, const QString &databasePath,
                            QProcessEnvironment environment, int delayMs);
 
