@@ -97,6 +97,14 @@ def read_source(path):
         return list(csv.DictReader(f))
 
 
+def number(text):
+    """The shortest text of a number for the tables that hold numbers (coolants, KMS,
+    climate): the same value as the source's text, without its trailing zeros (1.73060 is
+    1.7306), which is also how the table gives it back."""
+    shortest = repr(float(text))
+    return shortest[:-2] if shortest.endswith('.0') else shortest
+
+
 def not_given_if_zero(text):
     """The consumer source writes 0 where the code prints a dash or gives no value."""
     return '' if text.strip() in ('0', '0.0') else text
@@ -154,8 +162,8 @@ def climate_cold(src):
                 value = r[col]
                 if col == 'wind_dir_dec_feb' and ',' in value:
                     sys.exit(f"{name}: {settlement}: two wind directions, the table holds one")
-                if not value and col != 'wind_dir_dec_feb':
-                    value = '0'
+                if col != 'wind_dir_dec_feb':
+                    value = number(value or '0')
                 values.append(value)
             rows.append([COUNTRY_NAMES[r['country']], r['region'], settlement] + values
                         + ['0', '0', '0'])
@@ -165,18 +173,17 @@ def climate_cold(src):
 def climate_temperature(src):
     months = [f't_mean_{m.lower()}_C' for m in MONTHS]
     return [[COUNTRY_NAMES[r['country']], r['region_ru'], r['settlement_ru']]
-            + [r[m] for m in months]
+            + [number(r[m]) for m in months]
             for r in read_source(os.path.join(src, 'climate_ua.csv'))]
 
 
 def coolants(src):
-    rows = [['Вода', r['T_C'], r['cp_J_per_kgK'], r['density_kg_per_m3'],
-             r['kin_viscosity_m2_per_s_x1e6']]
+    properties = ('cp_J_per_kgK', 'density_kg_per_m3', 'kin_viscosity_m2_per_s_x1e6')
+    rows = [['Вода', r['T_C']] + [number(r[p]) for p in properties]
             for r in read_source(os.path.join(src, 'coolant_water.csv'))]
     for r in read_source(os.path.join(src, 'coolant_glycols.csv')):
-        rows.append([f"{r['fluid_ru']}, {r['conc_vol_pct']} % по объему", r['T_C'],
-                     r['cp_J_per_kgK'], r['density_kg_per_m3'],
-                     r['kin_viscosity_m2_per_s_x1e6']])
+        rows.append([f"{r['fluid_ru']} {r['conc_vol_pct']} % по объему", r['T_C']]
+                    + [number(r[p]) for p in properties])
     return rows
 
 
@@ -204,7 +211,7 @@ def kms(src):
         mark = f"K1 = {r['K1']}; Ki = {r['Ki']}; Kd = {r['Kd_in']} дюйм^0.3"
         for bore in FITTING_BORES:
             rows.append([FITTING_CATEGORY, r['fitting_ru'], mark, '', bore,
-                         r[f'zeta_turbulent_DN{bore}'], '', FITTING_COMMENT])
+                         number(r[f'zeta_turbulent_DN{bore}']), '', FITTING_COMMENT])
     return rows
 
 
@@ -284,6 +291,11 @@ def verify(src, out):
 
     def expect(what, got, want):
         if got != want:
+            try:
+                if float(got) == float(want):
+                    return
+            except (TypeError, ValueError):
+                pass
             sys.exit(f'convert.py: {what}: wrote {got!r}, source has {want!r}')
 
     written = {r['PipeType']: r for r in table('pipes.csv')}
@@ -299,7 +311,7 @@ def verify(src, out):
     water = read_source(os.path.join(src, 'coolant_water.csv'))
     glycols = read_source(os.path.join(src, 'coolant_glycols.csv'))
     for r in water + glycols:
-        name = f"{r['fluid_ru']}, {r['conc_vol_pct']} % по объему" if 'fluid_ru' in r else 'Вода'
+        name = f"{r['fluid_ru']} {r['conc_vol_pct']} % по объему" if 'fluid_ru' in r else 'Вода'
         w = written[(name, int(r['T_C']))]
         for col, src_col in (('C', 'cp_J_per_kgK'), ('RO', 'density_kg_per_m3'),
                              ('VZK', 'kin_viscosity_m2_per_s_x1e6')):
