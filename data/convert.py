@@ -76,6 +76,8 @@ SUSPECT_NOTE = ' (проверить: абс. минимум в источник
 COUNTRY_NAMES = {'Россия': 'РОССИЯ', 'Казахстан': 'КАЗАХСТАН', 'Україна': 'УКРАИНА'}
 
 GAS_NAMES = [('gas_air_pct', 'воздух'), ('gas_kr_pct', 'криптон'), ('gas_ar_pct', 'аргон')]
+# R of a glazing unit is that of the unit alone.
+GLAZING_FRAME = 'без учета переплета'
 CHAMBERS = {'1': 'Однокамерный стеклопакет', '2': 'Двухкамерный стеклопакет'}
 GLAZING_GROUP = 'Стеклопакеты, ДСТУ 9191:2022 табл. Б (K = 1/R, вычислено)'
 FILLING_GROUP = 'Заполнения световых проемов, СНиП II-3-79* прил. 6* (K = 1/R, вычислено)'
@@ -135,7 +137,7 @@ def embrasures(src):
         if r['kind'] == 'glazing unit':
             gases = ', '.join(f'{label} {r[col]} %' for col, label in GAS_NAMES if r[col])
             glazing = f"{r['glazing_formula']}, {gases}"
-            rows.append([GLAZING_GROUP, CHAMBERS[r['chambers']], '', glazing, '', '', '', '',
+            rows.append([GLAZING_GROUP, CHAMBERS[r['chambers']], GLAZING_FRAME, glazing, '', '', '', '',
                          heat_transfer(r['R_m2K_W'])])
             continue
         frame = 'без переплета' if 'без переплета' in r['note'] else ''
