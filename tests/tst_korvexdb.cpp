@@ -348,6 +348,9 @@ void tst_Korvexdb::checkFindsEachPlantedFault_data()
         << "INSERT INTO EMBRASURES (Typ, Material_perepleta, Steklo) VALUES ('Окно', 'дерево', "
            "''), ('Окно', 'дерево', '')"
         << "EMBRASURES\tДвери / Окно: дерево: \tname\tОкно: дерево: \tsecond row of this name";
+    QTest::newRow("group name trimmed on load")
+        << "UPDATE CONSUMERS SET Category = 'Гостиницы ' WHERE Category = 'Гостиницы'"
+        << "CONSUMERS\tГостиницы \tCategory\tГостиницы \twhite space around the name";
     QTest::newRow("empty pipe name") << "INSERT INTO PIPES (PipeType) VALUES ('')"
                                      << "PIPES\t\tPipeType\t\tempty name";
     QTest::newRow("duplicate DIN device")
