@@ -402,6 +402,8 @@ void tst_Korvexdb::usageErrorsSayWhatIsWrong_data()
     QTest::newRow("unwritable output")
         << QStringList { "export", "--db", "@", "--out", "/proc/korvex" }
         << "cannot write to the output directory /proc/korvex";
+    QTest::newRow("target no database")
+        << QStringList { "import", "--db", "@/pipes.csv", "--in", "@/" } << "cannot read ";
     QTest::newRow("missing input") << QStringList { "import", "--db", "@", "--in", "/nonexistent" }
                                    << "no such input directory: /nonexistent";
 }
@@ -411,6 +413,7 @@ void tst_Korvexdb::usageErrorsSayWhatIsWrong()
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
     arguments.replaceInStrings(QRegularExpression("^@$"), m_db.Path());
+    arguments.replaceInStrings(QRegularExpression("^@/"), m_exported + '/');
     const CRun run = korvexdb(arguments);
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains("korvexdb: " + message), qPrintable(run.err));
