@@ -348,6 +348,9 @@ void tst_Korvexdb::checkFindsEachPlantedFault_data()
         << "INSERT INTO EMBRASURES (Typ, Material_perepleta, Steklo) VALUES ('Окно', 'дерево', "
            "''), ('Окно', 'дерево', '')"
         << "EMBRASURES\tДвери / Окно: дерево: \tname\tОкно: дерево: \tsecond row of this name";
+    QTest::newRow("group name trimmed on load")
+        << "UPDATE CONSUMERS SET Category = 'Гостиницы ' WHERE Category = 'Гостиницы'"
+        << "CONSUMERS\tГостиницы \tCategory\tГостиницы \twhite space around the name";
     QTest::newRow("empty pipe name") << "INSERT INTO PIPES (PipeType) VALUES ('')"
                                      << "PIPES\t\tPipeType\t\tempty name";
     QTest::newRow("duplicate DIN device")
@@ -399,6 +402,8 @@ void tst_Korvexdb::usageErrorsSayWhatIsWrong_data()
     QTest::newRow("unwritable output")
         << QStringList { "export", "--db", "@", "--out", "/proc/korvex" }
         << "cannot write to the output directory /proc/korvex";
+    QTest::newRow("target no database")
+        << QStringList { "import", "--db", "@/pipes.csv", "--in", "@/" } << "cannot read ";
     QTest::newRow("missing input") << QStringList { "import", "--db", "@", "--in", "/nonexistent" }
                                    << "no such input directory: /nonexistent";
 }
@@ -408,6 +413,7 @@ void tst_Korvexdb::usageErrorsSayWhatIsWrong()
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
     arguments.replaceInStrings(QRegularExpression("^@$"), m_db.Path());
+    arguments.replaceInStrings(QRegularExpression("^@/"), m_exported + '/');
     const CRun run = korvexdb(arguments);
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains("korvexdb: " + message), qPrintable(run.err));

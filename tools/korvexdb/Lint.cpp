@@ -31,6 +31,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 namespace KorvexTool {
 
@@ -391,7 +392,7 @@ void rawCoolants(CFindings &f)
 }
 
 /// Group and member rows as the embrasure, material and consumer loaders tell them apart;
-/// \a memberName gives the name a member row loads as (empty for a group row).
+/// \a memberName gives the name a member row loads as, nothing for a group row.
 template<class MemberName>
 void rawGrouped(CFindings &f, const QString &table, const char *groupColumn, MemberName memberName)
 {
@@ -400,12 +401,18 @@ void rawGrouped(CFindings &f, const QString &table, const char *groupColumn, Mem
     bool inGroup = false;
     QHash<QString, QSet<QString>> members;
     while (raw.Next()) {
-        const QString member = memberName(raw);
-        if (member.isNull()) {
-            current = raw.Text(groupColumn).trimmed();
+        const std::optional<QString> loaded = memberName(raw);
+        if (!loaded) {
+            const QString stored = raw.Text(groupColumn);
+            if (stored != stored.trimmed())
+                f.Add(table, { stored }, QLatin1String(groupColumn), stored,
+                      QStringLiteral("white space around the name: trimmed on load (%1)")
+                          .arg(raw.Row()));
+            current = stored.trimmed();
             inGroup = true;
             continue;
         }
+        const QString &member = *loaded;
         const QStringList path { current, member };
         if (!inGroup) {
             f.Add(
@@ -563,20 +570,21 @@ int CheckCommand(const QString &databasePath)
                                                                       QStringLiteral("TABLE3"));
     rawClimateOf<KorvexClimateDatabase::TAverageMonthYearPartialPressure>(findings,
                                                                           QStringLiteral("TABLE5"));
+    using CName = std::optional<QString>;
     rawGrouped(findings, QStringLiteral("EMBRASURES"), "Typ_perekr", [](const CRawTable &r) {
         if (!r.Text("Typ_perekr").isEmpty() && r.Text("Typ").isEmpty())
-            return QString();
-        return KorvexEmbrasureDatabase::ComposeEmbrasureName(
-            r.Text("Typ"), r.Text("Material_perepleta"), r.Text("Steklo"));
+            return CName();
+        return CName(KorvexEmbrasureDatabase::ComposeEmbrasureName(
+            r.Text("Typ"), r.Text("Material_perepleta"), r.Text("Steklo")));
     });
     rawGrouped(findings, QStringLiteral("MATERIALS"), "MaterialGroup", [](const CRawTable &r) {
         const QString name = r.Text("MaterialName"), d = r.Text("K1"), l = r.Text("K2");
         if (!r.Text("MaterialGroup").isEmpty() && name.isEmpty() && d.isEmpty() && l.isEmpty())
-            return QString();
-        return KorvexMaterialDatabase::DisplayMaterialName(name.trimmed(), d.trimmed());
+            return CName();
+        return CName(KorvexMaterialDatabase::DisplayMaterialName(name.trimmed(), d.trimmed()));
     });
     rawGrouped(findings, QStringLiteral("CONSUMERS"), "Category", [](const CRawTable &r) {
-        return r.Text("Category").isEmpty() ? r.Text("SubCategory") + QLatin1String("") : QString();
+        return r.Text("Category").isEmpty() ? CName(r.Text("SubCategory")) : CName();
     });
 
     Say(QStringLiteral("%1 finding(s)").arg(findings.Count()));

@@ -428,11 +428,20 @@ int ImportCommand(const QString &databasePath, const QString &inDir, const QStri
         return UsageError(QStringLiteral("cannot write in %1: %2")
                               .arg(target.absolutePath(), copy.errorString()));
     if (target.exists()) {
+        // Copied under a read transaction, so that no other program's save is caught half
+        // way; a file that is no database is refused here.
+        CConnection reader(databasePath, true);
+        QSqlQuery lock;
+        if (!reader.IsOpen() || !lock.exec(QStringLiteral("BEGIN"))
+            || !lock.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+            return UsageError(QStringLiteral("cannot read %1 as a database: %2")
+                                  .arg(databasePath, lock.lastError().text()));
         QFile original(databasePath);
         if (!original.open(QIODevice::ReadOnly))
             return UsageError(
                 QStringLiteral("cannot read %1: %2").arg(databasePath, original.errorString()));
         const QByteArray bytes = original.readAll();
+        lock.exec(QStringLiteral("COMMIT"));
         if (copy.write(bytes) != bytes.size())
             return UsageError(
                 QStringLiteral("cannot copy %1: %2").arg(databasePath, copy.errorString()));

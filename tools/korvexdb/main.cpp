@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace KorvexTool;
