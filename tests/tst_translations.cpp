@@ -13,8 +13,6 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTabWidget>
-#include <QTableWidget>
-#include <QTreeWidget>
 
 #include <set>
 
@@ -24,8 +22,14 @@ namespace {
 
 using Messages = std::set<std::pair<QString, QString>>; ///< context and source text
 
-/// Every message of a .ts file; \a unfinished gets those without a finished translation
-/// or whose translation drops or adds a %n placeholder.
+bool Russian(const QString &text)
+{
+    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    return text.contains(cyrillic);
+}
+
+/// Every message of a .ts file; \a unfinished gets those without a finished English
+/// translation, or whose translation drops or adds a %n placeholder.
 Messages ReadTs(const QString &path, QStringList *unfinished = nullptr)
 {
     QFile file(path);
@@ -40,7 +44,7 @@ Messages ReadTs(const QString &path, QStringList *unfinished = nullptr)
         for (QDomElement m = context.firstChildElement(QStringLiteral("message")); !m.isNull();
              m = m.nextSiblingElement(QStringLiteral("message"))) {
             const QString source = m.firstChildElement(QStringLiteral("source")).text();
-            const QDomElement tr = m.firstChildElement(QStringLiteral("translation"));
+            const QDomElement translation = m.firstChildElement(QStringLiteral("translation"));
             messages.emplace(name, source);
             const auto args = [](const QString &text) {
                 QStringList found;
@@ -51,18 +55,13 @@ Messages ReadTs(const QString &path, QStringList *unfinished = nullptr)
                 return found;
             };
             if (unfinished
-                && (tr.hasAttribute(QStringLiteral("type")) || tr.text().trimmed().isEmpty()
-                    || args(tr.text()) != args(source)))
+                && (translation.hasAttribute(QStringLiteral("type"))
+                    || translation.text().trimmed().isEmpty() || Russian(translation.text())
+                    || args(translation.text()) != args(source)))
                 *unfinished << name + ": " + source;
         }
     }
     return messages;
-}
-
-bool Russian(const QString &text)
-{
-    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
-    return text.contains(cyrillic);
 }
 
 /// What a user cannot read in \a dialog: Russian left in its texts, and labels, buttons,
