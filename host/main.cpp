@@ -7,6 +7,7 @@
 #include "LayerRun.h"
 #include "LoopRun.h"
 #include "core/KorvexCommonDatabaseManager.h"
+#include "core/Translation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -139,7 +140,21 @@ int main(int argc, char *argv[])
         QStringLiteral("Render the main window into FILE (PNG) and exit; needs no display."),
         QStringLiteral("FILE"));
     parser.addOption(screenshotOption);
+    const QCommandLineOption langOption(
+        QStringLiteral("lang"),
+        QStringLiteral("Language of the library's dialogs and messages: ru or en "
+                       "(default: the system locale; Russian where it has no translation)."),
+        QStringLiteral("LANG"));
+    parser.addOption(langOption);
     parser.process(app);
+
+    // Before CreateDatabase: the databases take their names and dialog texts when created.
+    const QString lang = parser.value(langOption);
+    if (!lang.isEmpty() && lang != QLatin1String("ru") && lang != QLatin1String("en")) {
+        std::fprintf(stderr, "korvex-host: --lang: expected ru or en, not %s\n", qPrintable(lang));
+        return 1;
+    }
+    KorvexCore::InstallTranslator(lang.isEmpty() ? QLocale::system() : QLocale(lang));
 
     // Beside the host in the build folder; installed, in the library folder the loader knows.
     QLibrary library(QCoreApplication::applicationDirPath() + QStringLiteral("/KorvexDatabase"));

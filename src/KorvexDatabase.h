@@ -9,6 +9,7 @@
 #include "core/KorvexInterfaces.h"
 #include "core/Prompts.h"
 #include "core/TableDatabase.h"
+#include "core/Translation.h"
 #include "core/WidgetPlacement.h"
 
 #include "Pipes/PipeDatabaseTypes.h"

@@ -2,7 +2,7 @@
 # Installs what building and testing need on a fresh Debian 12 machine.
 set -euo pipefail
 pkgs=(build-essential cmake ninja-build pkg-config
-      qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-l10n-tools libgl-dev
+      qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-l10n-tools qt6-tools-dev libgl-dev
       libbenchmark-dev libsqlite3-dev clang-format fonts-dejavu-core python3)
 missing=()
 for p in "${pkgs[@]}"; do

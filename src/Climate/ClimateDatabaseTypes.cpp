@@ -3,20 +3,14 @@
 #include "Climate/ClimateTable_p.h"
 #include "core/NamedElements_p.h"
 
-#include <QCoreApplication>
-
 #include <cmath>
 #include <limits>
 
 namespace KorvexClimateDatabase {
 
 namespace {
+// The compass texts are stored in the tables as they stand, so they are never translated.
 const char *const kDirections[] = { "С", "СВ", "В", "ЮВ", "Ю", "ЮЗ", "З", "СЗ" };
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("QApplication", text);
-}
 
 template<class R> std::vector<TRecordField<R>> monthFields()
 {
@@ -39,7 +33,7 @@ template<class R> R recordOf(void (CSettlement::*)(const R &));
 EWindDirection WindDirectionFromText(const QString &text)
 {
     for (quint32 code = 1; code <= 8; ++code) {
-        if (text == tr(kDirections[code - 1]))
+        if (text == QString::fromUtf8(kDirections[code - 1]))
             return EWindDirection(code);
     }
     return WindNone;
@@ -48,7 +42,7 @@ EWindDirection WindDirectionFromText(const QString &text)
 QString WindDirectionText(EWindDirection direction)
 {
     const quint32 code = direction;
-    return code >= 1 && code <= 8 ? tr(kDirections[code - 1]) : QString();
+    return code >= 1 && code <= 8 ? QString::fromUtf8(kDirections[code - 1]) : QString();
 }
 
 quint32 TruncatedDuration(double value)
@@ -445,7 +439,8 @@ void CClimateDatabase::FillRow(const QString &name, bool hasValues,
     if (!country)
         return;
     if (m_currentRegion.isEmpty()) {
-        m_currentRegion = tr("Неизвестный регион");
+        // A region the table did not name; it is saved under this name, so it stays untranslated.
+        m_currentRegion = QStringLiteral("Неизвестный регион");
         if (!country->FindRegion(m_currentRegion))
             country->InsertRegion(CRegion(m_currentRegion));
     }

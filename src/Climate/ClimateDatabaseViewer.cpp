@@ -20,11 +20,12 @@ namespace KorvexClimateDatabase {
 // CClimateDatabase: the parts that own the viewer
 
 CClimateDatabase::CClimateDatabase()
-    : CTableDatabase(KorvexInterfaces::ClimateDatabaseType, QString::fromUtf8("Климатология"))
-    , m_table1(QCoreApplication::translate("QApplication", "TABLE1"))
-    , m_table2(QCoreApplication::translate("QApplication", "TABLE2"))
-    , m_table3(QCoreApplication::translate("QApplication", "TABLE3"))
-    , m_table5(QCoreApplication::translate("QApplication", "TABLE5"))
+    : CTableDatabase(KorvexInterfaces::ClimateDatabaseType,
+                     QCoreApplication::translate("QApplication", "Климатология"))
+    , m_table1(QStringLiteral("TABLE1"))
+    , m_table2(QStringLiteral("TABLE2"))
+    , m_table3(QStringLiteral("TABLE3"))
+    , m_table5(QStringLiteral("TABLE5"))
 {
     m_viewer = new CClimateDatabaseViewer(this, m_table1, m_table2, m_table3, m_table5, nullptr);
 }

@@ -118,7 +118,7 @@ void CConsumer::DeleteSubCategory(const CSubCategory &subCategory)
 CConsumerDatabase::CConsumerDatabase()
     : CTableDatabase(KorvexInterfaces::ConsumerDatabaseType,
                      QCoreApplication::translate("QApplication", "Потребители"))
-    , m_tableName(QCoreApplication::translate("QApplication", "CONSUMERS"))
+    , m_tableName(QStringLiteral("CONSUMERS"))
 { }
 
 CConsumerDatabase::~CConsumerDatabase() = default;

@@ -261,7 +261,7 @@ void CLoopsDialog::slotClickedOk()
 CCoolantDatabase::CCoolantDatabase()
     : CTableDatabase(KorvexInterfaces::CoolantDatabaseType,
                      QCoreApplication::translate("QApplication", "Теплоносители"))
-    , m_tableName(QCoreApplication::translate("QApplication", "COOLANTS"))
+    , m_tableName(QStringLiteral("COOLANTS"))
     , m_loopsDialog(new CLoopsDialog(nullptr))
 {
     KorvexCore::CenterOnScreen(m_loopsDialog, nullptr);

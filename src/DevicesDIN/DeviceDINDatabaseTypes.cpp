@@ -41,7 +41,7 @@ CDeviceDIN::CDeviceDIN(const QString &name, const QString &expenditureCold,
 CDeviceDINDatabase::CDeviceDINDatabase()
     : CTableDatabase(KorvexInterfaces::DeviceDINDatabaseType,
                      QCoreApplication::translate("QApplication", "Приборы_по_DIN"))
-    , m_tableName(QCoreApplication::translate("QApplication", "DEVICES_DIN"))
+    , m_tableName(QStringLiteral("DEVICES_DIN"))
 { }
 
 CDeviceDINDatabase::~CDeviceDINDatabase() = default;

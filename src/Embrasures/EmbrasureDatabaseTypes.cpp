@@ -125,7 +125,7 @@ void CEmbrasureGroup::DeleteEmbrasure(const CEmbrasure &embrasure)
 CEmbrasureDatabase::CEmbrasureDatabase()
     : CTableDatabase(KorvexInterfaces::EmbrasureDatabaseType,
                      QCoreApplication::translate("QApplication", "Проемы"))
-    , m_tableName(QCoreApplication::translate("QApplication", "EMBRASURES"))
+    , m_tableName(QStringLiteral("EMBRASURES"))
 { }
 
 CEmbrasureDatabase::~CEmbrasureDatabase() = default;

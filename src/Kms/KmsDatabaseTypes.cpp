@@ -203,7 +203,7 @@ private:
 CKmsDatabase::CKmsDatabase()
     : CTableDatabase(KorvexInterfaces::KmsDatabaseType,
                      QCoreApplication::translate("QApplication", "КМС"))
-    , m_tableName(QCoreApplication::translate("QApplication", "KMS"))
+    , m_tableName(QStringLiteral("KMS"))
 { }
 
 CKmsDatabase::~CKmsDatabase() = default;

@@ -138,7 +138,7 @@ void CLayerDialog::OnBnClickedBtnOk()
 CMaterialDatabase::CMaterialDatabase()
     : CTableDatabase(KorvexInterfaces::MaterialDatabaseType,
                      QCoreApplication::translate("QApplication", "Материалы"))
-    , m_tableName(QCoreApplication::translate("QApplication", "MATERIALS"))
+    , m_tableName(QStringLiteral("MATERIALS"))
     , m_layerDialog(new CLayerDialog(this, nullptr))
 {
     KorvexCore::CenterOnScreen(m_layerDialog, nullptr);

@@ -10,7 +10,7 @@
 
 namespace KorvexCore {
 class CEditorLists;
-template<class T> struct CElementLevel;
+template<typename T> struct CElementLevel; // "typename": lupdate reads "class T" as a class
 } // namespace KorvexCore
 
 namespace KorvexMaterialDatabase {

@@ -43,7 +43,7 @@ CPipe::CPipe(const QString &name, const QString &dOutside, const QString &dInsid
 CPipeDatabase::CPipeDatabase()
     : CTableDatabase(KorvexInterfaces::PipeDatabaseType,
                      QCoreApplication::translate("QApplication", "Трубы"))
-    , m_tableName(QCoreApplication::translate("QApplication", "PIPES"))
+    , m_tableName(QStringLiteral("PIPES"))
 { }
 
 CPipeDatabase::~CPipeDatabase() = default;

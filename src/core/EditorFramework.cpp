@@ -2,6 +2,7 @@
 
 #include "core/Prompts.h"
 
+#include <QHeaderView>
 #include <QIcon>
 #include <QSignalBlocker>
 
@@ -243,6 +244,15 @@ void SetEditorWindowIcon(QWidget *dialog)
 {
     dialog->setWindowIcon(
         QIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/Images/Korvex.png")));
+}
+
+void FitHeadings(QTableWidget *table)
+{
+    QHeaderView *header = table->horizontalHeader();
+    for (int column = 0; column < header->count(); ++column) {
+        if (header->sectionSize(column) < header->sectionSizeHint(column))
+            header->resizeSection(column, header->sectionSizeHint(column));
+    }
 }
 
 } // namespace KorvexCore

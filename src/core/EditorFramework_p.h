@@ -387,6 +387,10 @@ private:
 /// Sets the window icon every editor shows, an image beside the host executable.
 void SetEditorWindowIcon(QWidget *dialog);
 
+/// Widens every column of \a table that is narrower than its heading, so that no heading
+/// is cut off in any language; the user can still resize the columns.
+void FitHeadings(QTableWidget *table);
+
 namespace Detail {
 template<class Form, class = void> struct HasLevel2 : std::false_type
 {
@@ -404,11 +408,13 @@ struct HasLevel3<Form, std::void_t<decltype(&Form::m_pComboBox3)>> : std::true_t
 };
 } // namespace Detail
 
-/// Sets the window icon and connects the buttons, lists and table every editor form
-/// has (levels 2 and 3 when the form has them) to the editor's slots of the same names.
+/// Sets the window icon, fits the table's columns to their headings and connects the
+/// buttons, lists and table every editor form has (levels 2 and 3 when the form has them)
+/// to the editor's slots of the same names.
 template<class Dialog, class Form> void PrepareEditor(Dialog *dialog, Form *form)
 {
     SetEditorWindowIcon(dialog);
+    FitHeadings(form->m_pDataTableWidget);
     QObject::connect(form->m_pOKBtn, &QPushButton::clicked, dialog, &Dialog::slotClickedOk);
     QObject::connect(form->m_pCancelBtn, &QPushButton::clicked, dialog, &QDialog::reject);
     QObject::connect(form->m_pAdd1, &QPushButton::clicked, dialog, &Dialog::slotAddToCombo1);

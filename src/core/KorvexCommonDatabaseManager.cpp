@@ -25,7 +25,7 @@ CKorvexCommonDatabaseManager::CKorvexCommonDatabaseManager(IKorvexDatabaseHost *
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
                                                     QLatin1String(QSqlDatabase::defaultConnection));
         db.setDatabaseName(QCoreApplication::applicationDirPath()
-                           + QApplication::tr("/KorvexCommonDatabase.sqlite"));
+                           + QStringLiteral("/KorvexCommonDatabase.sqlite"));
         // Another program saving into the same file holds it for a moment; a load or save
         // waits this long for it before it counts as failed (and is refused, not guessed).
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));

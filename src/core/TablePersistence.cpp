@@ -1,6 +1,5 @@
 #include "core/TablePersistence_p.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
 #include <QRegularExpression>
@@ -81,7 +80,8 @@ QSqlQuery DefaultConnectionQuery()
 
 QString TableSql(const char *source, const QString &tableName)
 {
-    return QCoreApplication::translate("QApplication", source).arg(tableName);
+    // Never looked up in a translator: a translated statement could drop or reshape a table.
+    return QString::fromLatin1(source).arg(tableName);
 }
 
 void DebugLine(const char *text, const char *sourceName, int line)

@@ -49,7 +49,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcKorvexSql)
 /// A query on the default connection (an invalid QSqlDatabase resolves to it).
 QSqlQuery DefaultConnectionQuery();
 
-/// The SQL text \a source, translated, with %1 replaced by \a tableName.
+/// The SQL text \a source (plain ASCII, never translated) with %1 replaced by \a tableName.
 QString TableSql(const char *source, const QString &tableName);
 
 /// Writes "<text> <sourceName> <line>" to the debug output: the one line a database

@@ -1,0 +1,340 @@
+#include "Climate/ClimateTable_p.h"
+#include "KorvexDatabase.h"
+#include "TestSupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QDomDocument>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTabWidget>
+
+#include <set>
+
+using KorvexTest::CModalHelper;
+
+namespace {
+
+using Messages = std::set<std::pair<QString, QString>>; ///< context and source text
+
+bool Russian(const QString &text)
+{
+    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    return text.contains(cyrillic);
+}
+
+/// Every message of a .ts file; \a unfinished gets those without a finished English
+/// translation, or whose translation drops or adds a %n placeholder.
+Messages ReadTs(const QString &path, QStringList *unfinished = nullptr)
+{
+    QFile file(path);
+    QDomDocument doc;
+    if (!file.open(QIODevice::ReadOnly) || !doc.setContent(&file))
+        return {};
+    Messages messages;
+    const QDomNodeList contexts = doc.elementsByTagName(QStringLiteral("context"));
+    for (int c = 0; c < contexts.size(); ++c) {
+        const QDomElement context = contexts.at(c).toElement();
+        const QString name = context.firstChildElement(QStringLiteral("name")).text();
+        for (QDomElement m = context.firstChildElement(QStringLiteral("message")); !m.isNull();
+             m = m.nextSiblingElement(QStringLiteral("message"))) {
+            const QString source = m.firstChildElement(QStringLiteral("source")).text();
+            const QDomElement translation = m.firstChildElement(QStringLiteral("translation"));
+            messages.emplace(name, source);
+            const auto args = [](const QString &text) {
+                QStringList found;
+                for (const auto &match :
+                     QRegularExpression(QStringLiteral("%\\d")).globalMatch(text))
+                    found << match.captured();
+                found.sort();
+                return found;
+            };
+            if (unfinished
+                && (translation.hasAttribute(QStringLiteral("type"))
+                    || translation.text().trimmed().isEmpty() || Russian(translation.text())
+                    || args(translation.text()) != args(source)))
+                *unfinished << name + ": " + source;
+        }
+    }
+    return messages;
+}
+
+/// What a user cannot read in \a dialog: Russian left in its texts, and labels, buttons,
+/// group titles and column headings narrower than their text.
+QStringList Unreadable(QWidget *dialog)
+{
+    QStringList found;
+    const auto check = [&found](const QString &what, const QString &text, bool fits) {
+        if (Russian(text))
+            found << "untranslated " + what + ": " + text;
+        else if (!fits)
+            found << "clipped " + what + ": " + text;
+    };
+    check("title", dialog->windowTitle(), true);
+    for (QAction *action : dialog->findChildren<QAction *>())
+        check("action", action->text(), true);
+    for (QTabWidget *tabs : dialog->findChildren<QTabWidget *>()) {
+        for (int i = 0; i < tabs->count(); ++i)
+            check("tab", tabs->tabText(i), true);
+    }
+    for (QLabel *label : dialog->findChildren<QLabel *>()) {
+        if (label->isVisible())
+            check("label", label->text(),
+                  label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                    : label->sizeHint().width() <= label->width());
+    }
+    for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>()) {
+        if (button->isVisible() && !button->text().isEmpty())
+            check("button", button->text(), button->sizeHint().width() <= button->width());
+    }
+    for (QGroupBox *box : dialog->findChildren<QGroupBox *>()) {
+        if (box->isVisible())
+            check("group", box->title(), box->minimumSizeHint().width() <= box->width());
+    }
+    for (QHeaderView *header : dialog->findChildren<QHeaderView *>()) {
+        if (!header->isVisible())
+            continue;
+        for (int i = 0; i < header->count(); ++i) {
+            const QString text = header->model()->headerData(i, header->orientation()).toString();
+            const bool fits = header->orientation() == Qt::Vertical || header->isSectionHidden(i)
+                || header->sectionSize(i) >= header->sectionSizeHint(i);
+            check("heading", text, fits);
+        }
+    }
+    return found;
+}
+
+/// Every row of \a table as text, and its CREATE statement: what a save leaves on disk.
+QStringList TableDump(const QString &table)
+{
+    QSqlQuery query;
+    query.exec("SELECT sql FROM sqlite_master WHERE name = '" + table + "'");
+    QStringList dump { query.next() ? query.value(0).toString() : QString() };
+    query.exec("SELECT * FROM " + table);
+    while (query.next()) {
+        QString row;
+        for (int i = 0; i < query.record().count(); ++i) {
+            const QVariant value = query.value(i);
+            row += QString(value.metaType().name()) + ':'
+                + (value.typeId() == QMetaType::QByteArray ? value.toByteArray().toHex()
+                                                           : value.toString())
+                + '|';
+        }
+        dump << row;
+    }
+    return dump;
+}
+
+/// Loads a database from the file and saves it back; its display name tells the language.
+template<class Database> QString LoadAndSave()
+{
+    Database database;
+    database.LoadData();
+    database.SaveDataToDataBase();
+    return database.GetLastError().IsValid() ? QString() : database.GetName();
+}
+
+const QStringList climateTables { "TABLE1", "TABLE2", "TABLE3", "TABLE5" };
+
+/// The climate database saves through its viewer's button, which writes this.
+QString LoadAndSaveClimate()
+{
+    KorvexClimateDatabase::CClimateDatabase database;
+    database.LoadData();
+    WriteClimateTables(database, database.GetCountries(), climateTables);
+    return database.GetLastError().IsValid() ? QString() : database.GetName();
+}
+
+struct CDatabaseCase
+{
+    const char *name;
+    QString (*loadAndSave)();
+    QStringList tables;
+};
+
+const std::vector<CDatabaseCase> &Databases()
+{
+    static const std::vector<CDatabaseCase> cases {
+        { "kms", LoadAndSave<KorvexKmsDatabase::CKmsDatabase>, { "KMS" } },
+        { "pipes", LoadAndSave<KorvexPipeDatabase::CPipeDatabase>, { "PIPES" } },
+        { "coolants", LoadAndSave<KorvexCoolantDatabase::CCoolantDatabase>, { "COOLANTS" } },
+        { "climate", LoadAndSaveClimate, climateTables },
+        { "consumers", LoadAndSave<KorvexConsumerDatabase::CConsumerDatabase>, { "CONSUMERS" } },
+        { "materials", LoadAndSave<KorvexMaterialDatabase::CMaterialDatabase>, { "MATERIALS" } },
+        { "embrasures",
+          LoadAndSave<KorvexEmbrasureDatabase::CEmbrasureDatabase>,
+          { "EMBRASURES" } },
+        { "din", LoadAndSave<KorvexDeviceDINDatabase::CDeviceDINDatabase>, { "DEVICES_DIN" } },
+    };
+    return cases;
+}
+
+/// The shipped default database, every table filled with sourced data.
+void Seed(const KorvexTest::CTempDatabase &db)
+{
+    QSqlDatabase::database().close();
+    QFile::remove(db.Path());
+    QVERIFY(QFile::copy(KORVEX_DEFAULT_DATABASE, db.Path()));
+    QFile(db.Path()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    KorvexTest::CTempDatabase::Reopen();
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        CModalHelper::StopAll();
+        KorvexCore::InstallTranslator(QLocale(QLocale::Russian));
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void everyTextHasAFinishedTranslation()
+    {
+        QStringList unfinished;
+        QVERIFY(ReadTs(KORVEX_TS_FILE, &unfinished).size() > 250);
+        QVERIFY2(unfinished.isEmpty(), qPrintable(unfinished.join('\n')));
+    }
+
+    void translationFileIsCurrent()
+    {
+        // lupdate over the sources now must find exactly the texts the file translates.
+        QTemporaryDir dir;
+        const QString fresh = dir.filePath(QStringLiteral("fresh.ts"));
+        QProcess lupdate;
+        lupdate.start(KORVEX_LUPDATE,
+                      { "-no-obsolete", "-locations", "none", "-silent", "-I", KORVEX_SRC_DIR,
+                        KORVEX_SRC_DIR, "-ts", fresh });
+        QVERIFY(lupdate.waitForFinished(60000));
+        QCOMPARE(lupdate.exitCode(), 0);
+        const Messages now = ReadTs(fresh), committed = ReadTs(KORVEX_TS_FILE);
+        QStringList added, gone;
+        for (const auto &m : now)
+            if (!committed.count(m))
+                added << m.first + ": " + m.second;
+        for (const auto &m : committed)
+            if (!now.count(m))
+                gone << m.first + ": " + m.second;
+        QVERIFY2(added.isEmpty() && gone.isEmpty(),
+                 qPrintable("run the update_translations target; new: " + added.join(", ")
+                            + "; gone: " + gone.join(", ")));
+    }
+
+    void installerFollowsTheLocale()
+    {
+        QVERIFY(KorvexCore::InstallTranslator(QLocale(QLocale::English)));
+        QCOMPARE(QCoreApplication::translate("QApplication", "Трубы"), QStringLiteral("Pipes"));
+        QVERIFY(!KorvexCore::InstallTranslator(QLocale(QLocale::German))); // none: Russian
+        QCOMPARE(QCoreApplication::translate("QApplication", "Трубы"), QStringLiteral("Трубы"));
+        QVERIFY(KorvexCore::InstallTranslator(QLocale(QLocale::English, QLocale::UnitedKingdom)));
+        QVERIFY(KorvexCore::InstallTranslator(QLocale(QLocale::Russian)));
+        QCOMPARE(QCoreApplication::translate("QApplication", "Трубы"), QStringLiteral("Трубы"));
+    }
+
+    void englishLoadAndSaveWriteTheSameTables_data()
+    {
+        QTest::addColumn<int>("database");
+        for (size_t i = 0; i < Databases().size(); ++i)
+            QTest::newRow(Databases()[i].name) << int(i);
+    }
+    void englishLoadAndSaveWriteTheSameTables()
+    {
+        QFETCH(int, database);
+        const CDatabaseCase &c = Databases()[size_t(database)];
+        KorvexTest::CTempDatabase db;
+        Seed(db);
+        const auto dump = [&c]() {
+            QStringList all;
+            for (const QString &table : c.tables)
+                all << TableDump(table);
+            return all;
+        };
+        const QString russianName = c.loadAndSave();
+        const QStringList russian = dump();
+        QVERIFY(russian.size() > 2 * c.tables.size()); // rows were there to lose
+
+        QVERIFY(KorvexCore::InstallTranslator(QLocale(QLocale::English)));
+        const QString englishName = c.loadAndSave();
+        QVERIFY2(!englishName.isEmpty() && englishName != russianName, "saved in English");
+        QCOMPARE(dump(), russian);
+    }
+
+    void dialogsReadInEnglish()
+    {
+        // Installed before the databases exist: the kept dialogs take their texts then.
+        QVERIFY(KorvexCore::InstallTranslator(QLocale(QLocale::English)));
+        KorvexTest::CTempDatabase db;
+        Seed(db);
+        std::set<QString> classes { "QApplication", "KorvexCore::CEditorLists" };
+        QStringList problems;
+        const auto inspect = [&](QWidget *dialog, const QString &name) {
+            classes.insert(dialog->metaObject()->className());
+            KorvexTest::SaveScreenshot(dialog, "en_" + name);
+            for (const QString &p : Unreadable(dialog))
+                problems << name + ": " + p;
+        };
+
+        std::vector<std::unique_ptr<KorvexInterfaces::IKorvexCommonDatabase>> databases;
+        databases.emplace_back(new KorvexKmsDatabase::CKmsDatabase);
+        databases.emplace_back(new KorvexPipeDatabase::CPipeDatabase);
+        databases.emplace_back(new KorvexCoolantDatabase::CCoolantDatabase);
+        databases.emplace_back(new KorvexClimateDatabase::CClimateDatabase);
+        databases.emplace_back(new KorvexConsumerDatabase::CConsumerDatabase);
+        auto *materials = new KorvexMaterialDatabase::CMaterialDatabase;
+        databases.emplace_back(materials);
+        databases.emplace_back(new KorvexEmbrasureDatabase::CEmbrasureDatabase);
+        databases.emplace_back(new KorvexDeviceDINDatabase::CDeviceDINDatabase);
+        for (auto &database : databases) {
+            database->LoadData();
+            CModalHelper helper;
+            helper.Start([&](QWidget *dialog) {
+                const QString name = QString(dialog->metaObject()->className()).section(':', -1);
+                if (auto *tabs = dialog->findChild<QTabWidget *>()) { // each climate page
+                    for (int i = 0; i < tabs->count(); ++i) {
+                        tabs->setCurrentIndex(i);
+                        classes.insert(tabs->widget(i)->metaObject()->className());
+                        inspect(dialog, name + '_' + QString::number(i));
+                    }
+                } else {
+                    inspect(dialog, name);
+                }
+                static_cast<QDialog *>(dialog)->reject();
+            });
+            database->ShowContent();
+        }
+
+        KorvexCoolantDatabase::CLoopsDialog loops;
+        KorvexMaterialDatabase::CLayerDialog layer(materials);
+        KorvexEmbrasureDatabase::CEmbrasureInputDialog opening;
+        for (QDialog *dialog : std::initializer_list<QDialog *> { &loops, &layer, &opening }) {
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            inspect(dialog, QString(dialog->metaObject()->className()).section(':', -1));
+            dialog->hide();
+        }
+
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+        // A context no class or form answers to is never looked up: its texts would stay
+        // Russian (lupdate names a class it could not place without its namespace).
+        for (const QFileInfo &form : QDir(KORVEX_SRC_DIR "/forms").entryInfoList({ "*.ui" })) {
+            QFile file(form.filePath());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QDomDocument ui;
+            QVERIFY(ui.setContent(&file));
+            classes.insert(ui.documentElement().firstChildElement("class").text());
+        }
+        for (const auto &message : ReadTs(KORVEX_TS_FILE))
+            QVERIFY2(classes.count(message.first), qPrintable(message.first));
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"
