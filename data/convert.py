@@ -54,6 +54,7 @@ HEADERS = {
                 'KMS', 'Image', 'Comment'],
     'consumers.csv': ['Category', 'SubCategory', 'Unit'] + CONSUMER_VALUES,
     'sources.csv': ['dataset', 'file', 'source'],
+    'known_findings.csv': ['table', 'path', 'field', 'value', 'rule', 'reason'],
 }
 
 # Source columns of the cold period, in the order of the table's columns.
@@ -172,6 +173,28 @@ def climate_cold(src):
     return rows
 
 
+def known_findings(cold):
+    """The findings of `korvexdb check` that the sources themselves cause, each with the
+    reason it is kept: the database holds what the source printed, and the file says why."""
+    found = []
+    for country, region, settlement, *values in cold:
+        path = f'{country} / {region} / {settlement}'
+        day98, day92, five98, five92, absolute = values[0], values[1], values[2], values[3], values[5]
+        coldest = number(str(min(float(day98), float(day92))))
+        if float(absolute) > float(coldest):
+            reason = ('the source gives no absolute minimum; the table can only hold 0, '
+                      'the name says so' if 't абс. мин.' in settlement else 'as printed in the source; kept, not corrected')
+            found.append(['TABLE1', path, 'AbsoluteCold', absolute,
+                          f'absolute minimum above the coldest day ({coldest})', reason])
+        for field, t98, t92 in (('MostColdDay_Supply98', day98, day92),
+                                ('MostCold5Days_Supply98', five98, five92)):
+            if float(t98) > float(t92):
+                found.append(['TABLE1', path, field, t98,
+                              f'warmer at probability 0.98 than at 0.92 ({t92})',
+                              'as printed in the source; kept, not corrected'])
+    return found
+
+
 def climate_temperature(src):
     months = [f't_mean_{m.lower()}_C' for m in MONTHS]
     return [[COUNTRY_NAMES[r['country']], r['region_ru'], r['settlement_ru']]
@@ -269,6 +292,7 @@ def build(src):
         'kms.csv': kms(src),
         'consumers.csv': consumers(src),
         'sources.csv': [list(s) for s in SOURCES],
+        'known_findings.csv': known_findings(cold),
     }
 
 

@@ -168,6 +168,7 @@ private slots:
     void initTestCase();
     void exportImportExportIsByteIdentical_data();
     void exportImportExportIsByteIdentical();
+    void numbersAreReadByValue();
     void badInputIsRefusedAndChangesNothing_data();
     void badInputIsRefusedAndChangesNothing();
     void checkFindsEachPlantedFault_data();
@@ -224,6 +225,23 @@ void tst_Korvexdb::exportImportExportIsByteIdentical()
     const QMap<QString, QByteArray> before = filesOf(first);
     QCOMPARE(before.size(), files);
     QCOMPARE(filesOf(second), before);
+}
+
+void tst_Korvexdb::numbersAreReadByValue()
+{
+    // Trailing zeros and exponents are the same number; the text the table gives back is
+    // the shortest one.
+    const QString in = Path("zeros"), out = Path("zeros-out"), db = Path("zeros.sqlite");
+    QVERIFY(QDir().mkpath(in));
+    QFile csv(in + "/coolants.csv");
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("Name,T,C,RO,VZK\nВода,20,4182.0,998.20,1.00400e0\n");
+    csv.close();
+    const CRun run = korvexdb({ "import", "--db", db, "--in", in, "--table", "coolants" });
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(korvexdb({ "export", "--db", db, "--table", "coolants", "--out", out }).exitCode, 0);
+    QCOMPARE(readFile(out + "/coolants.csv"),
+             QByteArray("Name,T,C,RO,VZK\nВода,20,4182,998.2,1.004\n"));
 }
 
 void tst_Korvexdb::badInputIsRefusedAndChangesNothing_data()
@@ -341,6 +359,20 @@ void tst_Korvexdb::checkFindsEachPlantedFault_data()
         << "UPDATE TABLE1 SET AbsoluteCold = '-20' WHERE Name = 'Москва'"
         << "TABLE1\tРОССИЯ / Московская область / Москва\tAbsoluteCold\t-20\tabsolute minimum "
            "above the coldest day (-35)";
+    QTest::newRow("0.98 warmer than 0.92")
+        << "UPDATE TABLE1 SET MostCold5Days_Supply98 = '5' WHERE Name = 'Москва'"
+        << "MostCold5Days_Supply98\t5\twarmer at probability 0.98 than at 0.92 (0)";
+    // A finding the file lists as known passes, until its value changes.
+    const QString known
+        = "UPDATE TABLE1 SET AbsoluteCold = '-20' WHERE Name = 'Москва';\n"
+          "CREATE TABLE KNOWN_FINDINGS (SortID integer PRIMARY KEY, TableName, Path, Field, "
+          "Value, Rule, Reason);\n"
+          "INSERT INTO KNOWN_FINDINGS (TableName, Path, Field, Value, Rule, Reason) VALUES "
+          "('TABLE1', 'РОССИЯ / Московская область / Москва', 'AbsoluteCold', '%1', "
+          "'absolute minimum above the coldest day (-35)', 'as printed')";
+    QTest::newRow("known finding") << known.arg("-20") << "";
+    QTest::newRow("known finding, value changed")
+        << known.arg("-21") << "Москва\tAbsoluteCold\t-20\tabsolute minimum";
     QTest::newRow("duration above a year")
         << "UPDATE TABLE1 SET AverageTempPairs_LessEqual8_uiDuration = '400' WHERE Name = 'Москва'"
         << "AverageTempPairs_LessEqual8_uiDuration\t400\tduration above 366 days";
@@ -370,7 +402,8 @@ void tst_Korvexdb::checkFindsEachPlantedFault()
         db.setDatabaseName(planted);
         QVERIFY(db.open());
         QSqlQuery query(db);
-        QVERIFY2(query.exec(sql), qPrintable(query.lastError().text()));
+        for (const QString &statement : sql.split(";\n"))
+            QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
         query.finish();
         db.close();
     }

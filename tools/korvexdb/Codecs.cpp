@@ -444,7 +444,8 @@ public:
         return { { QStringLiteral("coolants.csv"),
                    KorvexCore::ColumnNames(KorvexCoolantDatabase::CoolantNameColumns())
                        + KorvexCore::ColumnNames(KorvexCoolantDatabase::CoolantParamsColumns()),
-                   {} } };
+                   {},
+                   { 2, 3, 4 } } };
     }
     std::vector<CRecords> Export(const CTableDatabase &database) const override
     {
@@ -509,7 +510,8 @@ public:
                    { "CategoryName", "DevicesHeating", "Number_Mark", "DevicesHeatingImage", "DUP",
                      "KMS", "Image", "Comment" },
                    { { DevicePicture, QStringLiteral("device") },
-                     { Sketch, QStringLiteral("sketch") } } } };
+                     { Sketch, QStringLiteral("sketch") } },
+                   { Coefficient } } };
     }
     std::vector<CRecords> Export(const CTableDatabase &database) const override
     {
@@ -642,9 +644,13 @@ private:
     template<class R> static CCsvFile file(const char *name)
     {
         QStringList header { "Country", "Region", "Name" };
-        for (const TRecordField<R> &field : RecordFields<R>())
+        std::vector<int> numbers;
+        for (const TRecordField<R> &field : RecordFields<R>()) {
+            if (field.kind == EFieldKind::Number)
+                numbers.push_back(int(header.size()));
             header << QLatin1String(field.name);
-        return { QLatin1String(name), header, {} };
+        }
+        return { QLatin1String(name), header, {}, numbers };
     }
 
     template<class R>

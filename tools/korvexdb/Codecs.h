@@ -20,6 +20,8 @@ struct CCsvFile
     QString name;
     QStringList header;
     std::vector<std::pair<int, QString>> pictures;
+    /// Columns of numbers, which the table gives back in their shortest text.
+    std::vector<int> numbers {};
 };
 
 /// Checks on the fields of one file's records; every refusal names the file and line.

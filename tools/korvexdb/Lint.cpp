@@ -10,6 +10,7 @@
 // permanent. This pass reports them while the file still holds them.
 
 #include "Codecs.h"
+#include "SideTables.h"
 #include "Tool.h"
 
 #include "Climate/ClimateTable_p.h"
@@ -22,6 +23,7 @@
 #include "Pipes/PipeTable_p.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
 #include <QRegularExpression>
 #include <QSet>
@@ -32,26 +34,60 @@
 #include <cmath>
 #include <cstdio>
 #include <optional>
+#include <tuple>
 
 namespace KorvexTool {
 
 namespace {
 
-/// Findings go to stdout as they are made, one line each.
+/// Findings go to stdout as they are made, one line each. A finding the file itself lists in
+/// KNOWN_FINDINGS, field for field, goes to stderr with the reviewer's reason instead and does
+/// not count: the data keep what their source printed, and the reason travels with them. A
+/// changed value no longer matches, so it is reported again.
 class CFindings
 {
 public:
+    /// Reads the accepted findings of the open connection; false when the table is unreadable.
+    bool ReadKnown()
+    {
+        const CSideTable &side = KnownFindingsTable();
+        CRecords records;
+        if (!HasTable(side.table))
+            return true;
+        if (!ReadSideTable(side, records))
+            return false;
+        for (const CRecord &record : records)
+            m_known.insert(record.fields.mid(0, 5).join('\t'), record.fields.value(5));
+        return true;
+    }
+
     void Add(const QString &table, const QStringList &path, const QString &field,
              const QString &value, const QString &rule)
     {
-        std::printf("%s\t%s\t%s\t%s\t%s\n", qPrintable(table), qPrintable(path.join(" / ")),
-                    qPrintable(field), qPrintable(value), qPrintable(rule));
+        const QString line = QStringList { table, path.join(" / "), field, value, rule }.join('\t');
+        const auto known = m_known.constFind(line);
+        if (known != m_known.cend()) {
+            Say(QStringLiteral("known finding (%1): %2").arg(known.value(), line));
+            m_found.insert(line);
+            return;
+        }
+        std::printf("%s\n", qPrintable(line));
         ++m_count;
     }
     int Count() const { return m_count; }
+    /// Says every accepted finding that was not found (fixed data, or a stale list).
+    void SayUnused() const
+    {
+        for (auto it = m_known.cbegin(); it != m_known.cend(); ++it) {
+            if (!m_found.contains(it.key()))
+                Say(QStringLiteral("known finding no longer found: %1").arg(it.key()));
+        }
+    }
 
 private:
     int m_count = 0;
+    QHash<QString, QString> m_known;
+    QSet<QString> m_found;
 };
 
 // Beyond these factors between neighbouring temperatures a property has most likely
@@ -252,6 +288,17 @@ void lintClimate(CFindings &f, const KorvexClimateDatabase::CClimateDatabase &db
                           NumberText(cold.AbsoluteCold),
                           QStringLiteral("absolute minimum above the coldest day (%1)")
                               .arg(NumberText(coldestDay)));
+                // The colder design temperature belongs to the higher probability.
+                for (const auto &[field98, t98, t92] :
+                     { std::tuple("MostColdDay_Supply98", cold.MostColdDay_Supply98,
+                                  cold.MostColdDay_Supply92),
+                       std::tuple("MostCold5Days_Supply98", cold.MostCold5Days_Supply98,
+                                  cold.MostCold5Days_Supply92) }) {
+                    if (t98 > t92)
+                        f.Add(table, path, QLatin1String(field98), NumberText(t98),
+                              QStringLiteral("warmer at probability 0.98 than at 0.92 (%1)")
+                                  .arg(NumberText(t92)));
+                }
                 const struct
                 {
                     const char *field;
@@ -526,7 +573,7 @@ int CheckCommand(const QString &databasePath)
             QStringLiteral("cannot open %1: %2").arg(databasePath, connection.Error()));
 
     CFindings findings;
-    bool unreadable = false;
+    bool unreadable = !findings.ReadKnown();
     for (const auto &codec : Codecs()) {
         Say(QStringLiteral("checking %1").arg(codec->Tables().join(", ")));
         const std::unique_ptr<KorvexCore::CTableDatabase> database = codec->Create();
@@ -587,6 +634,7 @@ int CheckCommand(const QString &databasePath)
         return r.Text("Category").isEmpty() ? CName(r.Text("SubCategory")) : CName();
     });
 
+    findings.SayUnused();
     Say(QStringLiteral("%1 finding(s)").arg(findings.Count()));
     if (unreadable)
         return ExitFindings;

@@ -1,6 +1,7 @@
 // export and import: the eight databases to and from CSV, through the library's classes.
 
 #include "Codecs.h"
+#include "SideTables.h"
 #include "Tool.h"
 
 #include <QBuffer>
@@ -54,8 +55,6 @@ CConnection::~CConnection()
 }
 
 namespace {
-
-const CCsvFile kSourcesFile { QStringLiteral("sources.csv"), { "dataset", "file", "source" }, {} };
 
 /// The databases --table names, or all of them; empty after a usage error.
 std::vector<const CDatabaseCodec *> selectCodecs(const QString &table)
@@ -134,14 +133,6 @@ bool writeCsv(const QDir &dir, const CCsvFile &file, CRecords records)
     return true;
 }
 
-bool hasSourcesTable()
-{
-    QSqlQuery query;
-    return query.exec(QStringLiteral(
-               "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'SOURCES'"))
-        && query.next();
-}
-
 } // namespace
 
 int ExportCommand(const QString &databasePath, const QString &table, const QString &outDir)
@@ -174,21 +165,14 @@ int ExportCommand(const QString &databasePath, const QString &table, const QStri
                 return ExitUsage;
         }
     }
-    if (codecs.size() > 1 && hasSourcesTable()) {
-        QSqlQuery query;
-        CRecords sources;
-        if (!query.exec(
-                QStringLiteral("SELECT Dataset, File, Source FROM SOURCES ORDER BY SortID"))) {
-            Say(QStringLiteral("cannot read SOURCES: %1").arg(query.lastError().text()));
+    // The side tables travel with a whole export, never with one table's.
+    for (const CSideTable &side : SideTables()) {
+        if (codecs.size() == 1 || !HasTable(side.table))
+            continue;
+        CRecords records;
+        if (!ReadSideTable(side, records))
             return ExitFindings;
-        }
-        while (query.next()) {
-            sources.push_back({ 0,
-                                { query.value(0).toString(), query.value(1).toString(),
-                                  query.value(2).toString() },
-                                {} });
-        }
-        if (!writeCsv(dir, kSourcesFile, sources))
+        if (!writeCsv(dir, side.file, records))
             return ExitUsage;
     }
     return ExitOk;
@@ -268,6 +252,12 @@ CRecords readCsv(const QDir &dir, const CCsvFile &file, CProblems &problems)
 QString recordKey(const CRecord &record, const CCsvFile &file)
 {
     QStringList fields = record.fields;
+    for (const int column : file.numbers) {
+        bool ok = false;
+        const double value = fields.value(column).toDouble(&ok);
+        if (ok)
+            fields[column] = NumberText(value);
+    }
     for (const auto &[column, word] : file.pictures) {
         const auto picture = record.pictures.find(column);
         fields[column] = picture == record.pictures.end() || picture->second.isEmpty()
@@ -298,29 +288,6 @@ void compareReadBack(const std::vector<CCsvFile> &files, const std::vector<CReco
     }
 }
 
-bool writeSources(const CRecords &sources)
-{
-    QSqlDatabase db = QSqlDatabase::database();
-    QSqlQuery query;
-    bool ok = db.transaction() && query.exec(QStringLiteral("DROP TABLE IF EXISTS SOURCES"))
-        && query.exec(QStringLiteral("CREATE TABLE SOURCES (SortID integer PRIMARY KEY, "
-                                     "Dataset varchar, File varchar, Source varchar)"))
-        && query.prepare(QStringLiteral(
-            "INSERT INTO SOURCES (Dataset, File, Source) VALUES(:Dataset, :File, :Source)"));
-    for (size_t i = 0; ok && i < sources.size(); ++i) {
-        query.bindValue(QStringLiteral(":Dataset"), sources[i].fields[0]);
-        query.bindValue(QStringLiteral(":File"), sources[i].fields[1]);
-        query.bindValue(QStringLiteral(":Source"), sources[i].fields[2]);
-        ok = query.exec();
-    }
-    if (ok && db.commit())
-        return true;
-    Say(QStringLiteral("cannot write SOURCES: %1")
-            .arg(query.lastError().isValid() ? query.lastError().text() : db.lastError().text()));
-    db.rollback();
-    return false;
-}
-
 /// Flushes the file to disk, so that the rename never exposes a file still in the cache.
 bool syncFile(const QString &path)
 {
@@ -338,8 +305,10 @@ struct CPending
     std::vector<CRecords> input;
 };
 
-/// Saves \a pending and the sources into the open connection and reads every table back.
-bool writeAndVerify(std::vector<CPending> &pending, const CRecords *sources, CProblems &problems)
+using CSideInput = std::vector<std::pair<const CSideTable *, CRecords>>;
+
+/// Saves \a pending and the side tables into the open connection and reads every table back.
+bool writeAndVerify(std::vector<CPending> &pending, const CSideInput &sides, CProblems &problems)
 {
     for (CPending &p : pending) {
         Say(QStringLiteral("writing %1").arg(p.codec->Tables().join(", ")));
@@ -349,8 +318,10 @@ bool writeAndVerify(std::vector<CPending> &pending, const CRecords *sources, CPr
             return false;
         }
     }
-    if (sources && !writeSources(*sources))
-        return false;
+    for (const auto &[side, records] : sides) {
+        if (!WriteSideTable(*side, records))
+            return false;
+    }
     for (CPending &p : pending) {
         const std::unique_ptr<KorvexCore::CTableDatabase> readBack = p.codec->Create();
         readBack->LoadData();
@@ -413,11 +384,12 @@ int ImportCommand(const QString &databasePath, const QString &inDir, const QStri
         codec->Import(*database, input, problems);
         pending.push_back({ codec, std::move(database), std::move(input) });
     }
-    CRecords sources;
-    const bool hasSources = dir.exists(kSourcesFile.name);
-    if (hasSources)
-        sources = readCsv(dir, kSourcesFile, problems);
-    if (pending.empty() && !hasSources)
+    CSideInput sides;
+    for (const CSideTable &side : SideTables()) {
+        if (dir.exists(side.file.name))
+            sides.emplace_back(&side, readCsv(dir, side.file, problems));
+    }
+    if (pending.empty() && sides.empty())
         return UsageError(QStringLiteral("nothing to import in %1").arg(inDir));
     if (!problems.empty())
         return reportRejected(problems, databasePath);
@@ -457,7 +429,7 @@ int ImportCommand(const QString &databasePath, const QString &inDir, const QStri
         if (!connection.IsOpen())
             return UsageError(
                 QStringLiteral("cannot open %1: %2").arg(databasePath, connection.Error()));
-        written = writeAndVerify(pending, hasSources ? &sources : nullptr, problems);
+        written = writeAndVerify(pending, sides, problems);
         pending.clear();
     }
     if (!problems.empty())
