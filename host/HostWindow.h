@@ -13,7 +13,8 @@ int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
 /// "countries/regions/settlements".
 QString RecordCountText(const KorvexInterfaces::IKorvexCommonDatabase *database);
 
-/// Lists the registered databases and opens the editor of the selected one.
+/// Lists the registered databases with a button opening each one's editor, and runs the
+/// calculators and plots.
 class CHostWindow : public QMainWindow
 {
     Q_OBJECT
@@ -21,11 +22,12 @@ public:
     explicit CHostWindow(const CDatabaseRegistry &registry, QWidget *parent = nullptr);
 
 private slots:
-    void slotOpenEditor();
     void slotRunLoopCalculator();
     void slotBuildConstruction();
+    void slotPlotCoolant();
 
 private:
+    void OpenEditor(int row);
     void Refresh();
 
     const CDatabaseRegistry &m_registry;

@@ -6,6 +6,7 @@
 #include "HostWindow.h"
 #include "LayerRun.h"
 #include "LoopRun.h"
+#include "PlotRun.h"
 #include "core/KorvexCommonDatabaseManager.h"
 
 #include <QApplication>
@@ -82,10 +83,7 @@ int printLayers(const CDatabaseRegistry &registry, const QString &text)
         err << "korvex-host: --layers: " << error << '\n';
         return 1;
     }
-    // The library reads the layers from a table, as a host's construction table holds them.
-    QTableWidget table;
-    FillLayerTable(&table, layers);
-    QTextStream(stdout) << FormatLayers(layers, materials->CalculateLayerResistance(&table));
+    QTextStream(stdout) << FormatLayers(layers, LayerResistance(*materials, layers));
     return 0;
 }
 
@@ -98,7 +96,8 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i) {
         summary = summary || qstrcmp(argv[i], "--summary") == 0;
         headless = headless || qstrncmp(argv[i], "--loop", 6) == 0
-            || qstrncmp(argv[i], "--layers", 8) == 0 || qstrncmp(argv[i], "--screenshot", 12) == 0;
+            || qstrncmp(argv[i], "--layers", 8) == 0 || qstrncmp(argv[i], "--screenshot", 12) == 0
+            || qstrncmp(argv[i], "--out", 5) == 0;
     }
     // Without a display the summary is all there is to show.
     if (!hasDisplay() && !headless)
@@ -139,6 +138,8 @@ int main(int argc, char *argv[])
         QStringLiteral("Render the main window into FILE (PNG) and exit; needs no display."),
         QStringLiteral("FILE"));
     parser.addOption(screenshotOption);
+    const CPlotCommand plot;
+    plot.AddOptions(&parser);
     parser.process(app);
 
     // Beside the host in the build folder; installed, in the library folder the loader knows.
@@ -168,6 +169,8 @@ int main(int argc, char *argv[])
         result = printLoop(registry, parser.value(loopOption));
     } else if (parser.isSet(layersOption)) {
         result = printLayers(registry, parser.value(layersOption));
+    } else if (plot.IsSet(parser)) {
+        result = plot.Run(parser, registry);
     } else if (summary) {
         printSummary(registry);
     } else {
