@@ -13,6 +13,7 @@
 #include "Materials/MaterialDatabaseTypes.h"
 #include "Pipes/PipeDatabaseTypes.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -20,8 +21,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 
 int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
@@ -101,6 +104,28 @@ QString RecordCountText(const KorvexInterfaces::IKorvexCommonDatabase *database)
     return count < 0 ? QStringLiteral("-") : QString::number(count);
 }
 
+bool SaveEditorScreenshot(const CDatabaseRegistry &registry, int type, const QString &file)
+{
+    for (auto *database : registry.Databases()) {
+        if (database->GetType() != type)
+            continue;
+        // The editor runs modally: it is grabbed and rejected from inside its own loop.
+        bool saved = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto *editor = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                poll.stop();
+                saved = editor->grab().save(file);
+                editor->reject();
+            }
+        });
+        poll.start(20);
+        database->ShowContent();
+        return saved;
+    }
+    return false;
+}
+
 CHostWindow::CHostWindow(const CDatabaseRegistry &registry, QWidget *parent)
     : QMainWindow(parent)
     , m_registry(registry)
@@ -114,11 +139,14 @@ CHostWindow::CHostWindow(const CDatabaseRegistry &registry, QWidget *parent)
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->verticalHeader()->hide();
     layout->addWidget(m_table);
     // Every editor is one click away: a button in its row.
     m_table->setRowCount(int(m_registry.Databases().size()));
+    int buttonWidth = 0;
     for (int row = 0; row < int(m_registry.Databases().size()); ++row) {
         const bool viewer = m_registry.Databases()[size_t(row)]->GetType()
             == KorvexInterfaces::ClimateDatabaseType;
@@ -126,7 +154,12 @@ CHostWindow::CHostWindow(const CDatabaseRegistry &registry, QWidget *parent)
         open->setObjectName(QStringLiteral("m_pOpenEditor%1").arg(row));
         connect(open, &QPushButton::clicked, this, [this, row] { OpenEditor(row); });
         m_table->setCellWidget(row, 3, open);
+        // The view does not size its columns and rows to the buttons on its own.
+        buttonWidth = std::max(buttonWidth, open->sizeHint().width());
+        m_table->verticalHeader()->setMinimumSectionSize(open->sizeHint().height());
     }
+    m_table->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Fixed);
+    m_table->setColumnWidth(3, buttonWidth + 8);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int row) { OpenEditor(row); });
 
     auto *tools = new QGridLayout;
@@ -140,16 +173,19 @@ CHostWindow::CHostWindow(const CDatabaseRegistry &registry, QWidget *parent)
     tools->addWidget(new QLabel(tr("Расчёты:"), central), 0, 0);
     addButton(QStringLiteral("m_pRunLoop"), tr("Расчёт петли…"), 0, 1,
               &CHostWindow::slotRunLoopCalculator);
-    addButton(QStringLiteral("m_pBuildConstruction"), tr("Конструкция из слоёв и разрез…"), 0, 2,
+    addButton(QStringLiteral("m_pBuildConstruction"), tr("Конструкция из слоёв и её разрез…"), 0, 2,
               &CHostWindow::slotBuildConstruction);
-    addButton(QStringLiteral("m_pPlotCoolant"), tr("График теплоносителя…"), 0, 3,
+    tools->addWidget(new QLabel(tr("Графики:"), central), 1, 0);
+    addButton(QStringLiteral("m_pPlotCoolant"), tr("Свойства теплоносителя…"), 1, 1,
               &CHostWindow::slotPlotCoolant);
+    tools->setColumnStretch(3, 1);
+    tools->setColumnMinimumWidth(1, 220);
     layout->addLayout(tools);
     setCentralWidget(central);
     Refresh();
     if (m_table->rowCount() > 0)
         m_table->selectRow(0);
-    resize(640, 420);
+    resize(680, 440);
 }
 
 void CHostWindow::Refresh()
@@ -163,7 +199,6 @@ void CHostWindow::Refresh()
         const QString count = RecordCountText(database);
         m_table->setItem(row, 2, new QTableWidgetItem(count == "-" ? tr("—") : count));
     }
-    m_table->resizeColumnsToContents();
 }
 
 void CHostWindow::OpenEditor(int row)

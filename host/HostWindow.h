@@ -13,6 +13,10 @@ int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
 /// "countries/regions/settlements".
 QString RecordCountText(const KorvexInterfaces::IKorvexCommonDatabase *database);
 
+/// Opens the editor of the database of that type code, saves its picture into \a file and
+/// closes it without saving anything; false when there is no such database or no picture.
+bool SaveEditorScreenshot(const CDatabaseRegistry &registry, int type, const QString &file);
+
 /// Lists the registered databases with a button opening each one's editor, and runs the
 /// calculators and plots.
 class CHostWindow : public QMainWindow

@@ -32,6 +32,19 @@ QString number(double value)
     return QString::number(value, 'g', 6);
 }
 
+/// 1, 2 or 5 times a power of ten, the nearest at or above \a rough.
+double niceStep(double rough)
+{
+    if (!(rough > 0))
+        return 1;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double factor : { 1.0, 2.0, 5.0 }) {
+        if (factor * power >= rough)
+            return factor * power;
+    }
+    return 10 * power;
+}
+
 /// A value axis over [low, high], widened a little so that no point sits on the frame.
 QValueAxis *axis(const QString &title, double low, double high)
 {
@@ -40,6 +53,9 @@ QValueAxis *axis(const QString &title, double low, double high)
     result->setTitleText(title);
     result->setRange(low - margin, high + margin);
     result->setLabelFormat(QStringLiteral("%g"));
+    result->setTickType(QValueAxis::TicksDynamic);
+    result->setTickAnchor(0);
+    result->setTickInterval(niceStep((high - low + 2 * margin) / 6));
     return result;
 }
 
@@ -83,7 +99,6 @@ QChartView *propertyChart(const QString &title, const QList<QPointF> &rows,
     y->setTitleVisible(false);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    y->applyNiceNumbers();
     attach(chart, interpolated, x, y);
     attach(chart, tabulated, x, y);
     return view(chart, Qt::AlignRight, parent);
@@ -192,7 +207,8 @@ QWidget *CreateSectionPlot(const std::set<TLayerMaterialType> &layers, double re
         = { QColor(0xd9, 0x8b, 0x65), QColor(0xf2, 0xe2, 0x9b), QColor(0xb7, 0xcf, 0xe3),
             QColor(0xc9, 0xc9, 0xc9), QColor(0xb3, 0xd9, 0xa5), QColor(0xe0, 0xbd, 0xd8) };
     const double tIn = temperatures.inside, tOut = temperatures.outside;
-    double low = std::min(tIn, tOut) - 5, high = std::max(tIn, tOut) + 5;
+    const double low = std::floor(std::min(tIn, tOut) / 10 - 0.5) * 10;
+    const double high = std::ceil(std::max(tIn, tOut) / 10 + 0.5) * 10;
     double width = 0;
     for (const TLayerMaterialType &layer : layers)
         width += layer.Thickness;
@@ -204,8 +220,6 @@ QWidget *CreateSectionPlot(const std::set<TLayerMaterialType> &layers, double re
     x->setRange(0, width); // the section fills the plot, the surfaces on its edges
     QValueAxis *y = axis(text("Температура, °C"), low, high);
     y->setRange(low, high);
-    y->applyNiceNumbers();
-    low = y->min(), high = y->max();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
 
@@ -225,7 +239,7 @@ QWidget *CreateSectionPlot(const std::set<TLayerMaterialType> &layers, double re
         lower->append({ QPointF(left, low), QPointF(left + layer.Thickness, low) });
         area->setUpperSeries(upper);
         area->setLowerSeries(lower);
-        area->setName(text("%1 — %2 см, λ %3")
+        area->setName(text("%1: %2 см, λ %3")
                           .arg(layer.LayerMaterial, number(layer.Thickness), number(layer.Lambda)));
         QColor fill = fills[index++ % std::size(fills)];
         fill.setAlpha(170);
@@ -246,7 +260,7 @@ QWidget *CreateSectionPlot(const std::set<TLayerMaterialType> &layers, double re
 
     auto *result = new QWidget(parent);
     auto *layout = new QVBoxLayout(result);
-    layout->addWidget(view(chart, Qt::AlignBottom, result), 1);
+    layout->addWidget(view(chart, Qt::AlignRight, result), 1);
     // The values in a line of their own: labels at the points would overlap at thin layers.
     QString caption = drawTemperature
         ? text("Температура на поверхностях и границах слоёв изнутри наружу, °C: %1")

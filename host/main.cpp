@@ -138,6 +138,12 @@ int main(int argc, char *argv[])
         QStringLiteral("Render the main window into FILE (PNG) and exit; needs no display."),
         QStringLiteral("FILE"));
     parser.addOption(screenshotOption);
+    const QCommandLineOption editorOption(
+        QStringLiteral("editor"),
+        QStringLiteral("With --screenshot: render the editor of the database of type code TYPE "
+                       "(see --summary) instead of the main window, and close it unsaved."),
+        QStringLiteral("TYPE"));
+    parser.addOption(editorOption);
     const CPlotCommand plot;
     plot.AddOptions(&parser);
     parser.process(app);
@@ -176,7 +182,12 @@ int main(int argc, char *argv[])
     } else {
         CHostWindow window(registry);
         window.show();
-        if (parser.isSet(screenshotOption))
+        if (parser.isSet(screenshotOption) && parser.isSet(editorOption))
+            result = SaveEditorScreenshot(registry, parser.value(editorOption).toInt(),
+                                          parser.value(screenshotOption))
+                ? 0
+                : 1;
+        else if (parser.isSet(screenshotOption))
             result = window.grab().save(parser.value(screenshotOption)) ? 0 : 1;
         else
             result = app.exec();
