@@ -87,6 +87,8 @@ int CPlotCommand::Run(const QCommandLineParser &parser, const CDatabaseRegistry 
             return fail(
                 QStringLiteral("--inside: \"%1\" is no number").arg(parser.value(m_inside)));
         CSectionTemperatures temperatures;
+        if (parser.isSet(m_outside) && parser.isSet(m_settlement))
+            return fail(QStringLiteral("give --outside or --settlement, not both"));
         if (parser.isSet(m_outside)) {
             temperatures.inside = inside;
             if (!readNumber(parser.value(m_outside), &temperatures.outside))
