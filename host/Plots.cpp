@@ -86,7 +86,10 @@ QChartView *propertyChart(const QString &title, const QList<QPointF> &rows,
     auto *tabulated = new QScatterSeries;
     tabulated->setObjectName(QStringLiteral("tabulated"));
     tabulated->setName(text("значения таблицы"));
-    tabulated->setMarkerSize(8);
+    tabulated->setMarkerSize(rows.size() > 40 ? 4 : 8); // a dense table must not hide the line
+    tabulated->setColor(QColor(0x1f, 0x4e, 0x9c));
+    tabulated->setBorderColor(QColor(0x1f, 0x4e, 0x9c));
+    interpolated->setPen(QPen(QColor(0xe0, 0x6c, 0x1b), 1.5));
     tabulated->append(rows);
 
     double low = rows.first().y(), high = low;
@@ -99,8 +102,8 @@ QChartView *propertyChart(const QString &title, const QList<QPointF> &rows,
     y->setTitleVisible(false);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    attach(chart, interpolated, x, y);
     attach(chart, tabulated, x, y);
+    attach(chart, interpolated, x, y);
     return view(chart, Qt::AlignRight, parent);
 }
 
