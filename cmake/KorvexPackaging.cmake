@@ -82,9 +82,12 @@ foreach(component ${KORVEX_DEB_COMPONENTS})
         COMPONENT ${component})
 endforeach()
 
-set(man ${CMAKE_BINARY_DIR}/debian/korvex-host.1)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/korvex-host.1 ${man} COPYONLY)
-execute_process(COMMAND ${KORVEX_GZIP} -9nf ${man})
-install(FILES ${man}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT tools)
+# A manual page for every command of the tools package.
+foreach(command korvex-host korvexdb)
+    set(man ${CMAKE_BINARY_DIR}/debian/${command}.1)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/${command}.1 ${man} COPYONLY)
+    execute_process(COMMAND ${KORVEX_GZIP} -9nf ${man})
+    install(FILES ${man}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT tools)
+endforeach()
 
 include(CPack)
