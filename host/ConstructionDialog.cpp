@@ -1,6 +1,7 @@
 #include "ConstructionDialog.h"
 
 #include "LayerRun.h"
+#include "SectionDialog.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -14,9 +15,11 @@
 using KorvexMaterialDatabase::TLayerMaterialType;
 
 CConstructionDialog::CConstructionDialog(const KorvexMaterialDatabase::CMaterialDatabase &database,
+                                         const KorvexClimateDatabase::CClimateDatabase *climate,
                                          QWidget *parent)
     : QDialog(parent)
     , m_database(database)
+    , m_climate(climate)
 {
     setWindowTitle(tr("Конструкция из слоёв"));
     auto *layout = new QVBoxLayout(this);
@@ -35,10 +38,14 @@ CConstructionDialog::CConstructionDialog(const KorvexMaterialDatabase::CMaterial
     add->setObjectName(QStringLiteral("m_pAddLayer"));
     QPushButton *show = buttons->addButton(tr("Показать слои"), QDialogButtonBox::ActionRole);
     show->setObjectName(QStringLiteral("m_pShowLayers"));
+    QPushButton *section
+        = buttons->addButton(tr("Разрез и температура…"), QDialogButtonBox::ActionRole);
+    section->setObjectName(QStringLiteral("m_pShowSection"));
     buttons->addButton(tr("Закрыть"), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(add, &QPushButton::clicked, this, &CConstructionDialog::slotAddLayer);
     connect(show, &QPushButton::clicked, this, &CConstructionDialog::slotShowLayers);
+    connect(section, &QPushButton::clicked, this, &CConstructionDialog::slotShowSection);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     resize(560, 320);
     Refresh();
@@ -68,6 +75,11 @@ void CConstructionDialog::slotAddLayer()
 void CConstructionDialog::slotShowLayers()
 {
     m_database.ShowLayers(m_layers, this);
+}
+
+void CConstructionDialog::slotShowSection()
+{
+    CSectionDialog(m_layers, Resistance(), m_climate, this).exec();
 }
 
 void CConstructionDialog::Refresh()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Climate/ClimateDatabaseTypes.h"
 #include "Materials/MaterialDatabaseTypes.h"
 
 #include <QDialog>
@@ -11,13 +12,14 @@ class QTableWidget;
 
 /// A construction of layers as a host builds it: each layer is picked through the
 /// library's layer dialog, the list is shown with ShowLayers, and R is recalculated by the
-/// library after every change.
+/// library after every change; its section is drawn with the temperature through it.
 class CConstructionDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CConstructionDialog(const KorvexMaterialDatabase::CMaterialDatabase &database,
-                                 QWidget *parent = nullptr);
+    CConstructionDialog(const KorvexMaterialDatabase::CMaterialDatabase &database,
+                        const KorvexClimateDatabase::CClimateDatabase *climate,
+                        QWidget *parent = nullptr);
 
     const std::set<KorvexMaterialDatabase::TLayerMaterialType> &Layers() const { return m_layers; }
     double Resistance() const;
@@ -25,11 +27,13 @@ public:
 private slots:
     void slotAddLayer();
     void slotShowLayers();
+    void slotShowSection();
 
 private:
     void Refresh();
 
     const KorvexMaterialDatabase::CMaterialDatabase &m_database;
+    const KorvexClimateDatabase::CClimateDatabase *m_climate;
     std::set<KorvexMaterialDatabase::TLayerMaterialType> m_layers;
     QTableWidget *m_table = nullptr;
     QLabel *m_resistance = nullptr;

@@ -20,3 +20,15 @@ public:
 private:
     std::vector<KorvexInterfaces::IKorvexCommonDatabase *> m_databases;
 };
+
+/// The registered database of that type code, as its class; null when there is none. The
+/// type code is how a host tells the databases apart.
+template<class TDatabase>
+TDatabase *FindDatabase(const CDatabaseRegistry &registry, KorvexInterfaces::DatabaseType type)
+{
+    for (auto *database : registry.Databases()) {
+        if (database->GetType() == type)
+            return static_cast<TDatabase *>(database);
+    }
+    return nullptr;
+}

@@ -2,6 +2,7 @@
 #include "ConstructionDialog.h"
 #include "LayerRun.h"
 #include "LoopInputDialog.h"
+#include "Plots.h"
 
 #include "Climate/ClimateDatabaseTypes.h"
 #include "Consumers/ConsumerDatabaseTypes.h"
@@ -12,12 +13,18 @@
 #include "Materials/MaterialDatabaseTypes.h"
 #include "Pipes/PipeDatabaseTypes.h"
 
+#include <QApplication>
+#include <QGridLayout>
 #include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 
 int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
@@ -97,6 +104,28 @@ QString RecordCountText(const KorvexInterfaces::IKorvexCommonDatabase *database)
     return count < 0 ? QStringLiteral("-") : QString::number(count);
 }
 
+bool SaveEditorScreenshot(const CDatabaseRegistry &registry, int type, const QString &file)
+{
+    for (auto *database : registry.Databases()) {
+        if (database->GetType() != type)
+            continue;
+        // The editor runs modally: it is grabbed and rejected from inside its own loop.
+        bool saved = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto *editor = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                poll.stop();
+                saved = editor->grab().save(file);
+                editor->reject();
+            }
+        });
+        poll.start(20);
+        database->ShowContent();
+        return saved;
+    }
+    return false;
+}
+
 CHostWindow::CHostWindow(const CDatabaseRegistry &registry, QWidget *parent)
     : QMainWindow(parent)
     , m_registry(registry)
@@ -104,32 +133,59 @@ CHostWindow::CHostWindow(const CDatabaseRegistry &registry, QWidget *parent)
     setWindowTitle(tr("Korvex — справочные базы"));
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
-    m_table = new QTableWidget(0, 3, central);
+    m_table = new QTableWidget(0, 4, central);
     m_table->setObjectName(QStringLiteral("m_pDatabaseTable"));
-    m_table->setHorizontalHeaderLabels({ tr("База"), tr("Тип"), tr("Записей") });
+    m_table->setHorizontalHeaderLabels({ tr("База"), tr("Тип"), tr("Записей"), QString() });
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->verticalHeader()->hide();
     layout->addWidget(m_table);
-    auto *open = new QPushButton(tr("Открыть редактор"), central);
-    open->setObjectName(QStringLiteral("m_pOpenEditor"));
-    layout->addWidget(open);
-    auto *loop = new QPushButton(tr("Расчёт петли…"), central);
-    loop->setObjectName(QStringLiteral("m_pRunLoop"));
-    layout->addWidget(loop);
-    connect(loop, &QPushButton::clicked, this, &CHostWindow::slotRunLoopCalculator);
-    auto *layers = new QPushButton(tr("Конструкция из слоёв…"), central);
-    layers->setObjectName(QStringLiteral("m_pBuildConstruction"));
-    layout->addWidget(layers);
-    connect(layers, &QPushButton::clicked, this, &CHostWindow::slotBuildConstruction);
+    // Every editor is one click away: a button in its row.
+    m_table->setRowCount(int(m_registry.Databases().size()));
+    int buttonWidth = 0;
+    for (int row = 0; row < int(m_registry.Databases().size()); ++row) {
+        const bool viewer = m_registry.Databases()[size_t(row)]->GetType()
+            == KorvexInterfaces::ClimateDatabaseType;
+        auto *open = new QPushButton(viewer ? tr("Просмотр…") : tr("Редактор…"), m_table);
+        open->setObjectName(QStringLiteral("m_pOpenEditor%1").arg(row));
+        connect(open, &QPushButton::clicked, this, [this, row] { OpenEditor(row); });
+        m_table->setCellWidget(row, 3, open);
+        // The view does not size its columns and rows to the buttons on its own.
+        buttonWidth = std::max(buttonWidth, open->sizeHint().width());
+        m_table->verticalHeader()->setMinimumSectionSize(open->sizeHint().height());
+    }
+    m_table->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Fixed);
+    m_table->setColumnWidth(3, buttonWidth + 8);
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int row) { OpenEditor(row); });
+
+    auto *tools = new QGridLayout;
+    const auto addButton = [&](const QString &name, const QString &text, int row, int column,
+                               void (CHostWindow::*slot)()) {
+        auto *button = new QPushButton(text, central);
+        button->setObjectName(name);
+        tools->addWidget(button, row, column);
+        connect(button, &QPushButton::clicked, this, slot);
+    };
+    tools->addWidget(new QLabel(tr("Расчёты:"), central), 0, 0);
+    addButton(QStringLiteral("m_pRunLoop"), tr("Расчёт петли…"), 0, 1,
+              &CHostWindow::slotRunLoopCalculator);
+    addButton(QStringLiteral("m_pBuildConstruction"), tr("Конструкция из слоёв и её разрез…"), 0, 2,
+              &CHostWindow::slotBuildConstruction);
+    tools->addWidget(new QLabel(tr("Графики:"), central), 1, 0);
+    addButton(QStringLiteral("m_pPlotCoolant"), tr("Свойства теплоносителя…"), 1, 1,
+              &CHostWindow::slotPlotCoolant);
+    tools->setColumnStretch(3, 1);
+    tools->setColumnMinimumWidth(1, 220);
+    layout->addLayout(tools);
     setCentralWidget(central);
-    connect(open, &QPushButton::clicked, this, &CHostWindow::slotOpenEditor);
-    connect(m_table, &QTableWidget::cellDoubleClicked, this, &CHostWindow::slotOpenEditor);
     Refresh();
     if (m_table->rowCount() > 0)
         m_table->selectRow(0);
-    resize(520, 360);
+    resize(680, 440);
 }
 
 void CHostWindow::Refresh()
@@ -143,12 +199,10 @@ void CHostWindow::Refresh()
         const QString count = RecordCountText(database);
         m_table->setItem(row, 2, new QTableWidgetItem(count == "-" ? tr("—") : count));
     }
-    m_table->resizeColumnsToContents();
 }
 
-void CHostWindow::slotOpenEditor()
+void CHostWindow::OpenEditor(int row)
 {
-    const int row = m_table->currentRow();
     const auto &databases = m_registry.Databases();
     if (row < 0 || row >= int(databases.size()))
         return;
@@ -186,6 +240,32 @@ void CHostWindow::slotBuildConstruction()
     const KorvexMaterialDatabase::CMaterialDatabase *materials = FindMaterialDatabase(m_registry);
     if (!materials)
         return;
-    CConstructionDialog construction(*materials, this);
+    CConstructionDialog construction(*materials,
+                                     FindDatabase<KorvexClimateDatabase::CClimateDatabase>(
+                                         m_registry, KorvexInterfaces::ClimateDatabaseType),
+                                     this);
     construction.exec();
+}
+
+void CHostWindow::slotPlotCoolant()
+{
+    KorvexCoolantDatabase::CCoolantDatabase *coolants = FindCoolantDatabase(m_registry);
+    if (!coolants || coolants->GetCoolants().empty())
+        return;
+    QStringList names;
+    for (const auto &coolant : coolants->GetCoolants())
+        names << coolant.GetName();
+    bool ok = false;
+    const QString name
+        = QInputDialog::getItem(this, windowTitle(), tr("Теплоноситель:"), names, 0, false, &ok);
+    const KorvexCoolantDatabase::CCoolant *coolant = coolants->FindCoolant(name);
+    if (!ok || !coolant)
+        return;
+    QDialog dialog(this);
+    dialog.setWindowTitle(tr("Свойства теплоносителя «%1»").arg(name));
+    auto *layout = new QVBoxLayout(&dialog);
+    QWidget *plot = CreateCoolantPlot(*coolants, *coolant, &dialog);
+    layout->addWidget(plot);
+    dialog.resize(plot->size());
+    dialog.exec();
 }

@@ -13,7 +13,12 @@ int TopLevelRecordCount(const KorvexInterfaces::IKorvexCommonDatabase *database)
 /// "countries/regions/settlements".
 QString RecordCountText(const KorvexInterfaces::IKorvexCommonDatabase *database);
 
-/// Lists the registered databases and opens the editor of the selected one.
+/// Opens the editor of the database of that type code, saves its picture into \a file and
+/// closes it without saving anything; false when there is no such database or no picture.
+bool SaveEditorScreenshot(const CDatabaseRegistry &registry, int type, const QString &file);
+
+/// Lists the registered databases with a button opening each one's editor, and runs the
+/// calculators and plots.
 class CHostWindow : public QMainWindow
 {
     Q_OBJECT
@@ -21,11 +26,12 @@ public:
     explicit CHostWindow(const CDatabaseRegistry &registry, QWidget *parent = nullptr);
 
 private slots:
-    void slotOpenEditor();
     void slotRunLoopCalculator();
     void slotBuildConstruction();
+    void slotPlotCoolant();
 
 private:
+    void OpenEditor(int row);
     void Refresh();
 
     const CDatabaseRegistry &m_registry;

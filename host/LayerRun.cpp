@@ -26,11 +26,7 @@ bool positiveNumber(const QString &text, double *value)
 
 CMaterialDatabase *FindMaterialDatabase(const CDatabaseRegistry &registry)
 {
-    for (auto *database : registry.Databases()) {
-        if (database->GetType() == KorvexInterfaces::MaterialDatabaseType)
-            return static_cast<CMaterialDatabase *>(database);
-    }
-    return nullptr;
+    return FindDatabase<CMaterialDatabase>(registry, KorvexInterfaces::MaterialDatabaseType);
 }
 
 bool ParseLayers(const QString &text, const CMaterialDatabase &database,
@@ -94,6 +90,15 @@ void FillLayerTable(QTableWidget *table, const std::set<TLayerMaterialType> &lay
                            QString::number(layer.Lambda, 'g', QLocale::FloatingPointShortest)));
         ++row;
     }
+}
+
+double LayerResistance(const CMaterialDatabase &database,
+                       const std::set<TLayerMaterialType> &layers)
+{
+    // The library reads the layers from a table, as a host's construction table holds them.
+    QTableWidget table;
+    FillLayerTable(&table, layers);
+    return database.CalculateLayerResistance(&table);
 }
 
 QString FormatLayers(const std::set<TLayerMaterialType> &layers, double resistance)

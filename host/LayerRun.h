@@ -28,6 +28,10 @@ bool ParseLayers(const QString &text, const KorvexMaterialDatabase::CMaterialDat
 void FillLayerTable(QTableWidget *table,
                     const std::set<KorvexMaterialDatabase::TLayerMaterialType> &layers);
 
+/// R of the layers as the library computes it, from a table filled by FillLayerTable.
+double LayerResistance(const KorvexMaterialDatabase::CMaterialDatabase &database,
+                       const std::set<KorvexMaterialDatabase::TLayerMaterialType> &layers);
+
 /// One line per layer as ShowLayers lists it, with its own δ/λ, then the sum R.
 QString FormatLayers(const std::set<KorvexMaterialDatabase::TLayerMaterialType> &layers,
                      double resistance);

@@ -79,12 +79,7 @@ bool ParseLoopRequest(const QString &text, CLoopRequest *request, QString *error
 
 CCoolantDatabase *FindCoolantDatabase(const CDatabaseRegistry &registry)
 {
-    // The type code is how a host tells the databases apart.
-    for (auto *database : registry.Databases()) {
-        if (database->GetType() == KorvexInterfaces::CoolantDatabaseType)
-            return static_cast<CCoolantDatabase *>(database);
-    }
-    return nullptr;
+    return FindDatabase<CCoolantDatabase>(registry, KorvexInterfaces::CoolantDatabaseType);
 }
 
 CCoolantParams CoolantProperties(CCoolantDatabase &database, const CLoopRequest &request)

@@ -6,6 +6,7 @@
 #include "HostWindow.h"
 #include "LayerRun.h"
 #include "LoopRun.h"
+#include "PlotRun.h"
 #include "core/KorvexCommonDatabaseManager.h"
 #include "core/Translation.h"
 
@@ -83,10 +84,7 @@ int printLayers(const CDatabaseRegistry &registry, const QString &text)
         err << "korvex-host: --layers: " << error << '\n';
         return 1;
     }
-    // The library reads the layers from a table, as a host's construction table holds them.
-    QTableWidget table;
-    FillLayerTable(&table, layers);
-    QTextStream(stdout) << FormatLayers(layers, materials->CalculateLayerResistance(&table));
+    QTextStream(stdout) << FormatLayers(layers, LayerResistance(*materials, layers));
     return 0;
 }
 
@@ -99,7 +97,8 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i) {
         summary = summary || qstrcmp(argv[i], "--summary") == 0;
         headless = headless || qstrncmp(argv[i], "--loop", 6) == 0
-            || qstrncmp(argv[i], "--layers", 8) == 0 || qstrncmp(argv[i], "--screenshot", 12) == 0;
+            || qstrncmp(argv[i], "--layers", 8) == 0 || qstrncmp(argv[i], "--screenshot", 12) == 0
+            || qstrncmp(argv[i], "--out", 5) == 0;
     }
     // Without a display the summary is all there is to show.
     if (!hasDisplay() && !headless)
@@ -146,6 +145,14 @@ int main(int argc, char *argv[])
                        "(default: the system locale; Russian where it has no translation)."),
         QStringLiteral("LANG"));
     parser.addOption(langOption);
+    const QCommandLineOption editorOption(
+        QStringLiteral("editor"),
+        QStringLiteral("With --screenshot: render the editor of the database of type code TYPE "
+                       "(see --summary) instead of the main window, and close it unsaved."),
+        QStringLiteral("TYPE"));
+    parser.addOption(editorOption);
+    const CPlotCommand plot;
+    plot.AddOptions(&parser);
     parser.process(app);
 
     // Before CreateDatabase: the databases take their names and dialog texts when created.
@@ -183,12 +190,19 @@ int main(int argc, char *argv[])
         result = printLoop(registry, parser.value(loopOption));
     } else if (parser.isSet(layersOption)) {
         result = printLayers(registry, parser.value(layersOption));
+    } else if (plot.IsSet(parser)) {
+        result = plot.Run(parser, registry);
     } else if (summary) {
         printSummary(registry);
     } else {
         CHostWindow window(registry);
         window.show();
-        if (parser.isSet(screenshotOption))
+        if (parser.isSet(screenshotOption) && parser.isSet(editorOption))
+            result = SaveEditorScreenshot(registry, parser.value(editorOption).toInt(),
+                                          parser.value(screenshotOption))
+                ? 0
+                : 1;
+        else if (parser.isSet(screenshotOption))
             result = window.grab().save(parser.value(screenshotOption)) ? 0 : 1;
         else
             result = app.exec();

@@ -3,6 +3,7 @@
 set -euo pipefail
 pkgs=(build-essential cmake ninja-build pkg-config
       qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-l10n-tools qt6-tools-dev libgl-dev
+      qt6-charts-dev libqt6opengl6-dev dpkg-dev fakeroot lintian
       libbenchmark-dev libsqlite3-dev clang-format fonts-dejavu-core python3)
 missing=()
 for p in "${pkgs[@]}"; do
