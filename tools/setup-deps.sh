@@ -3,7 +3,8 @@
 set -euo pipefail
 pkgs=(build-essential cmake ninja-build pkg-config
       qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-l10n-tools libgl-dev
-      libbenchmark-dev libsqlite3-dev clang-format fonts-dejavu-core)
+      libbenchmark-dev libsqlite3-dev clang-format fonts-dejavu-core
+      clang-14 libclang-rt-14-dev) # libFuzzer for the targets in fuzz/
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
