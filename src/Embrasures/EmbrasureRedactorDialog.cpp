@@ -35,7 +35,7 @@ CEmbrasureRedactorDialog::CEmbrasureRedactorDialog(QWidget *parent)
     };
     // The table keeps the three parts in columns of their own; a colon inside a part
     // would cut the name elsewhere, and the opening would not be written.
-    embrasureOptions.refuseName = [this](const QString &name) {
+    embrasureOptions.refuseName = [](const QString &name) {
         const QStringList pieces = EmbrasureNamePieces(name);
         return pieces.size() == 3 && ComposeEmbrasureName(pieces[0], pieces[1], pieces[2]) == name
             ? QString()
