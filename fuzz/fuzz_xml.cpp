@@ -6,6 +6,7 @@
 
 #include <QDomDocument>
 #include <QDomNamedNodeMap>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
