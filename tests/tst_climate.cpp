@@ -586,7 +586,9 @@ void TestClimate::killedSaveKeepsAllFourTables()
                                                                                     : "mixed");
         }
         const QString what = kinds.join(',') + (midway ? ", killed midway" : "");
-        QVERIFY2(kinds.count(midway ? "old" : kinds.first()) == 4, qPrintable(what));
+        // A kill after the commit but before the line "saved" leaves the new tables.
+        QVERIFY2(kinds.count(kinds.first()) == 4 && (!run.saved || kinds.first() == "new"),
+                 qPrintable(what));
         QVERIFY2(kinds.first() != "mixed", qPrintable(what));
     }
     QVERIFY2(killedMidway > 0, "the writer always finished before it could be killed");

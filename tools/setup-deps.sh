@@ -4,7 +4,8 @@ set -euo pipefail
 pkgs=(build-essential cmake ninja-build pkg-config
       qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-l10n-tools qt6-tools-dev libgl-dev
       qt6-charts-dev libqt6opengl6-dev dpkg-dev fakeroot lintian
-      libbenchmark-dev libsqlite3-dev clang-format fonts-dejavu-core python3)
+      libbenchmark-dev libsqlite3-dev clang-format fonts-dejavu-core python3
+      clang-14 libclang-rt-14-dev) # libFuzzer for the targets in fuzz/
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

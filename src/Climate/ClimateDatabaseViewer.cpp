@@ -150,6 +150,8 @@ CClimateDatabaseViewer::CClimateDatabaseViewer(CClimateDatabase *database, const
     , m_confirmDeleteCountry(tr("Подтверждаете удаление страны?"))
     , m_regionNotFound(tr("Не удалось найти регион!"))
     , m_regionExists(tr("Регион с таким именем уже существует!"))
+    , m_regionReadsAsCountry(tr("Название региона должно содержать строчные буквы: название "
+                                "без них читается из базы данных как название страны."))
     , m_confirmDeleteRegion(tr("Подтверждаете удаление региона?"))
     , m_cityNotFound(tr("Не удалось найти город!"))
     , m_cityExists(tr("Город с таким именем уже существует!"))
@@ -309,6 +311,17 @@ bool CClimateDatabaseViewer::InputName(QString &name, bool upperCase)
     return ok && !name.isEmpty();
 }
 
+bool CClimateDatabaseViewer::InputRegionName(QString &name)
+{
+    if (!InputName(name, false))
+        return false;
+    // The tables tell a country from a region by its upper-case name alone.
+    if (name != name.toUpper())
+        return true;
+    Critical(m_regionReadsAsCountry);
+    return false;
+}
+
 void CClimateDatabaseViewer::Critical(const QString &text)
 {
     KorvexCore::PromptCritical(this, m_title, text, QMessageBox::Ok, QMessageBox::NoButton);
@@ -433,7 +446,7 @@ void CClimateDatabaseViewer::OnAddRegion()
     if (!item)
         return;
     QString name;
-    if (!InputName(name, false))
+    if (!InputRegionName(name))
         return;
     CCountry *country = m_pDatabase->FindCountry(item->text(0));
     if (!country)
@@ -452,7 +465,7 @@ void CClimateDatabaseViewer::OnModRegion()
         return;
     const QString oldName = item->text(0);
     QString name = oldName;
-    if (!InputName(name, false))
+    if (!InputRegionName(name))
         return;
     const QString countryName = itemText(item->parent());
     CCountry *country = m_pDatabase->FindCountry(countryName);

@@ -43,6 +43,8 @@ public:
     void UpdateTabData(bool toDialog, int tabIndex);
     /// Asks for a name starting from \a name; true when confirmed and not empty.
     bool InputName(QString &name, bool upperCase);
+    /// InputName for a region; refuses a name that would be read back as a country.
+    bool InputRegionName(QString &name);
     QTreeWidgetItem *AddCountryItem(const QString &name);
     QTreeWidgetItem *AddRegionItem(const QString &name, QTreeWidgetItem *country);
     QTreeWidgetItem *AddSettlementItem(const QString &name, QTreeWidgetItem *region);
@@ -87,7 +89,7 @@ private:
     QString m_table1, m_table2, m_table3, m_table5;
     QString m_title;
     QString m_countryNotFound, m_countryExists, m_confirmDeleteCountry;
-    QString m_regionNotFound, m_regionExists, m_confirmDeleteRegion;
+    QString m_regionNotFound, m_regionExists, m_regionReadsAsCountry, m_confirmDeleteRegion;
     QString m_cityNotFound, m_cityExists, m_confirmDeleteCity;
     QString m_saveQuestion, m_saved;
     bool m_modified = false;

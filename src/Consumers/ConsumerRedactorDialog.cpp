@@ -22,7 +22,7 @@ CConsumerRedactorDialog::CConsumerRedactorDialog(QWidget *parent)
     m_lists->AddLevel(m_ui->m_pComboBox1,
                       CEditorLists::CategoryTexts(tr("Добавление нового потребителя"),
                                                   tr("Изменение потребителя")),
-                      consumers);
+                      consumers, { {}, {}, &KorvexCore::RefuseUntrimmedName });
     m_lists->AddLevel(
         m_ui->m_pComboBox2,
         { tr("Добавление новой подкатегории"), tr("Изменение подкатегории потребителя"),

@@ -11,6 +11,7 @@ CCoolantRedactorDialog::CCoolantRedactorDialog(QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::CCoolantRedactorDialog>())
     , m_paramExists(tr("Параметр с температурой %1 уже существует!"))
+    , m_notWholeTemperature(tr("Температура \"%1\" не сохранится: введите целое число градусов."))
 {
     m_ui->setupUi(this);
     m_lists = std::make_unique<CEditorLists>(this, m_ui->m_pDataTableWidget);
@@ -32,8 +33,23 @@ CCoolantRedactorDialog::CCoolantRedactorDialog(QWidget *parent)
             m_lists->ShowRows(rows);
         },
         [this](const QStringList &path) {
-            // The whole coolant is rebuilt from what the table shows, in table order; of
-            // two rows of one temperature the first stays.
+            // A temperature that is no whole number (or beyond int), or one another row has,
+            // would be stored as 0 or vanish: refused, and the table shows the coolant as it
+            // was once the edit that got here has returned.
+            std::set<int> temperatures;
+            for (int row = 0; row < m_lists->RowCount(); ++row) {
+                const QString text = m_lists->RowTexts(row).value(0);
+                bool whole = false;
+                const int t = text.toInt(&whole, 10);
+                if (whole && temperatures.insert(t).second)
+                    continue;
+                m_lists->Inform(whole ? m_paramExists.arg(t) : m_notWholeTemperature.arg(text));
+                QMetaObject::invokeMethod(
+                    this, [this]() { slotComboChanged1(m_ui->m_pComboBox1->currentIndex()); },
+                    Qt::QueuedConnection);
+                return;
+            }
+            // The whole coolant is rebuilt from what the table shows, in table order.
             CCoolant *edited = FindCoolant(path.at(0));
             edited->ClearCoolantParams();
             for (int row = 0; row < m_lists->RowCount(); ++row) {

@@ -52,6 +52,7 @@ private:
     std::unique_ptr<Ui::CCoolantRedactorDialog> m_ui;
     std::set<CCoolant> m_coolants;
     QString m_paramExists;
+    QString m_notWholeTemperature;
     std::unique_ptr<KorvexCore::CEditorLists> m_lists;
 };
 

@@ -28,10 +28,18 @@ CEmbrasureRedactorDialog::CEmbrasureRedactorDialog(QWidget *parent)
                         tr("Группа проемов с таким названием уже существует!"),
                         tr("Не удалось найти группу проемов %1!"),
                         tr("Подтверждаете удаление группы проемов?") },
-                      groups);
+                      groups, { {}, {}, &KorvexCore::RefuseUntrimmedName });
     KorvexCore::CLevelOptions embrasureOptions;
     embrasureOptions.askName = [this](const QString &title, const QString &current) {
         return AskEmbrasureName(title, current);
+    };
+    // The table keeps the three parts in columns of their own; a colon inside a part
+    // would cut the name elsewhere, and the opening would not be written.
+    embrasureOptions.refuseName = [](const QString &name) {
+        const QStringList pieces = EmbrasureNamePieces(name);
+        return pieces.size() == 3 && ComposeEmbrasureName(pieces[0], pieces[1], pieces[2]) == name
+            ? QString()
+            : tr("Тип, материал и заполнение проема не могут содержать двоеточие.");
     };
     m_lists->AddLevel(m_ui->m_pComboBox2,
                       { m_addEmbrasureTitle, tr("Изменение проема"),

@@ -24,6 +24,7 @@ CMaterialRedactorDialog::CMaterialRedactorDialog(QWidget *parent)
     // list is filled again.
     KorvexCore::CLevelOptions groupOptions;
     groupOptions.table = KorvexCore::ETableOnChange::KeepUntilRefilled;
+    groupOptions.refuseName = &KorvexCore::RefuseUntrimmedName;
     m_lists->AddLevel(m_ui->m_pComboBox1,
                       { tr("Добавление новой группы материалов"), tr("Изменение группы материалов"),
                         tr("Группа материалов с таким названием с таким именем уже существует!"),
@@ -35,7 +36,7 @@ CMaterialRedactorDialog::CMaterialRedactorDialog(QWidget *parent)
                         tr("Материал с таким названием с таким именем уже существует!"),
                         tr("Не удалось найти материал %1!"),
                         tr("Подтверждаете удаление материала?") },
-                      *m_materials);
+                      *m_materials, { {}, {}, &KorvexCore::RefuseUntrimmedName });
     m_lists->SetOneRowTable<CMaterial>(
         m_materials->find,
         KorvexCore::EditorTextColumns(MaterialColumns(), { MaterialDColumn, MaterialLColumn }));

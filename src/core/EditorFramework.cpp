@@ -143,6 +143,15 @@ bool CEditorLists::IsFree(int level, const QString &name, QStringList *parents) 
 {
     if (!LookUp(level - 1, parents, EEmptyLists::Report))
         return false;
+    // The file holds UTF-8, which cannot hold half a surrogate pair (a pasted fragment).
+    const QString why = !name.isValidUtf16()
+        ? tr("Название содержит символы, которые нельзя записать в базу данных (UTF-8).")
+        : Level(level).options.refuseName ? Level(level).options.refuseName(name)
+                                          : QString();
+    if (!why.isEmpty()) {
+        Inform(why);
+        return false;
+    }
     if (Level(level).access.contains(*parents, name)) {
         Inform(Level(level).texts.nameExists);
         return false;

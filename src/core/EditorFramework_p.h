@@ -266,6 +266,9 @@ struct CLevelOptions
     /// rename that gives the old name back is refused as taken rather than ignored.
     CNameAsker askName;
     ETableOnChange table = ETableOnChange::Clear;
+    /// Why a name cannot be stored as typed, or an empty text when it can: where loading
+    /// trims or splits names, such a name would come back as another one, or merge with one.
+    std::function<QString(const QString &name)> refuseName;
 };
 
 class CEditorLists
@@ -457,6 +460,10 @@ std::vector<CTextColumn<T>> EditorTextColumns(const CColumns<T> &columns,
 /// Tells the user, when a table of \a database could not be read whole, that its
 /// editor is not opened (its save would be refused); returns whether it told.
 bool RefuseEditingUnreadDatabase(const CTableDatabase &database);
+
+/// For CLevelOptions::refuseName at levels whose loading trims names: refuses a name that
+/// begins or ends with white space.
+QString RefuseUntrimmedName(const QString &name);
 /// Tells the user when the last save of \a database failed; the edits stay in memory.
 void ReportFailedSave(const CTableDatabase &database);
 

@@ -44,4 +44,14 @@ void ReportFailedSave(const CTableDatabase &database)
                  database.GetLastError());
 }
 
+QString RefuseUntrimmedName(const QString &name)
+{
+    if (name == name.trimmed())
+        return QString();
+    return QCoreApplication::translate(
+        "KorvexCore::CEditorLists",
+        "Название не может начинаться или заканчиваться пробелом: при чтении базы данных "
+        "такие пробелы отбрасываются, и название изменилось бы.");
+}
+
 } // namespace KorvexCore

@@ -73,6 +73,17 @@ bool sameColumns(QStringList a, QStringList b)
 }
 } // namespace
 
+QString WithoutLoneSurrogates(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 QSqlQuery DefaultConnectionQuery()
 {
     return QSqlQuery(QString(), QSqlDatabase());
@@ -416,6 +427,13 @@ bool CTableRewrite::Insert(QSqlQuery &query, RowFailure onFailure)
 {
     if (m_save.Failed())
         return false;
+    // SQLite pairs half a surrogate pair (a pasted fragment) with whatever character follows
+    // it, so the text after it is lost; stored as U+FFFD, only that one character changes.
+    const QVariantList values = query.boundValues();
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (values[i].typeId() == QMetaType::QString && !values[i].toString().isValidUtf16())
+            query.bindValue(int(i), WithoutLoneSurrogates(values[i].toString()), QSql::In);
+    }
     if (query.exec())
         return true;
     if (onFailure == RowFailure::Stop || !m_save.StillOpen()) {

@@ -31,6 +31,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <QtNumeric>
 
 #include <QHash>
 #include <QSet>
@@ -45,6 +46,10 @@ struct sqlite3_stmt;
 namespace KorvexCore {
 
 Q_DECLARE_LOGGING_CATEGORY(lcKorvexSql)
+
+/// \a text with every surrogate that is not half of a pair replaced by U+FFFD: the form in
+/// which a UTF-8 file can hold it.
+QString WithoutLoneSurrogates(QString text);
 
 /// A query on the default connection (an invalid QSqlDatabase resolves to it).
 QSqlQuery DefaultConnectionQuery();
@@ -186,6 +191,13 @@ private:
 // ---------------------------------------------------------------------------------------
 // Column tables
 
+/// \a value as bound to a placeholder. SQLite stores a NaN as NULL, which reads back as 0;
+/// bound as the text "nan" it reads back as NaN, and a second save writes the same.
+inline QVariant BindableDouble(double value)
+{
+    return qIsNaN(value) ? QVariant(QStringLiteral("nan")) : QVariant(value);
+}
+
 /// One column of a table and the field of record T it holds.
 template<class T> class CColumn
 {
@@ -216,7 +228,7 @@ public:
     /// A floating-point field, bound as a double and read with QVariant::toDouble().
     CColumn(const char *name, const double &(T::*get)() const, void (T::*set)(const double &))
         : CColumn(
-            name, [get](const T &e) { return QVariant((e.*get)()); },
+            name, [get](const T &e) { return BindableDouble((e.*get)()); },
             [set](T &e, const CTableReader &r, int p) { (e.*set)(r.Double(p)); })
     { }
 

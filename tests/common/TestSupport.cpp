@@ -69,6 +69,21 @@ void CTempDatabase::Reopen()
     db.open();
 }
 
+COtherConnection::COtherConnection()
+{
+    QSqlDatabase::cloneDatabase(QSqlDatabase::database(), QStringLiteral("other")).open();
+}
+
+COtherConnection::~COtherConnection()
+{
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+}
+
+bool COtherConnection::Exec(const QString &sql)
+{
+    return QSqlQuery(QSqlDatabase::database(QStringLiteral("other"))).exec(sql);
+}
+
 CScriptedPrompts::CScriptedPrompts()
 {
     KorvexCore::SetPromptResponder([this](const KorvexCore::CPromptRequest &request) {

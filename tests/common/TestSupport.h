@@ -29,6 +29,14 @@ private:
     QTemporaryDir m_dir;
 };
 
+/// A second connection to the file of the default connection, as another process would hold it.
+struct COtherConnection
+{
+    COtherConnection();
+    ~COtherConnection();
+    bool Exec(const QString &sql); ///< whether \a sql ran
+};
+
 /// Answers the library's prompts from a script and records them; a prompt with no answer
 /// left fails the test, and so do answers left unused when it goes.
 class CScriptedPrompts
