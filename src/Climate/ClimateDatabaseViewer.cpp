@@ -179,6 +179,9 @@ CClimateDatabaseViewer::CClimateDatabaseViewer(CClimateDatabase *database, const
     tabs->setCurrentIndex(0);
     connect(tabs, &QTabWidget::currentChanged, this, &CClimateDatabaseViewer::OnTabIndexChanged);
 
+    m_countryIcon = treeIcon("/Images/tree_country.png");
+    m_regionIcon = treeIcon("/Images/tree_region.png");
+    m_settlementIcon = treeIcon("/Images/tree_settlement.png");
     QTreeWidget *tree = m_ui->m_pTreeWidget;
     tree->setColumnCount(1);
     tree->setHeaderLabel(tr("База климатологии"));
@@ -263,7 +266,7 @@ QTreeWidgetItem *CClimateDatabaseViewer::AddCountryItem(const QString &name)
     if (found.size() == 1)
         return found.front();
     auto *item = new QTreeWidgetItem(m_ui->m_pTreeWidget, QStringList { name });
-    item->setIcon(0, treeIcon("/Images/tree_country.png"));
+    item->setIcon(0, m_countryIcon);
     return item;
 }
 
@@ -283,7 +286,7 @@ QTreeWidgetItem *CClimateDatabaseViewer::AddRegionItem(const QString &name,
     if (match)
         return match;
     auto *item = new QTreeWidgetItem(country, QStringList { name });
-    item->setIcon(0, treeIcon("/Images/tree_region.png"));
+    item->setIcon(0, m_regionIcon);
     return item;
 }
 
@@ -293,7 +296,7 @@ QTreeWidgetItem *CClimateDatabaseViewer::AddSettlementItem(const QString &name,
     if (name.isEmpty() || !region)
         return nullptr;
     auto *item = new QTreeWidgetItem(region, QStringList { name });
-    item->setIcon(0, treeIcon("/Images/tree_settlement.png"));
+    item->setIcon(0, m_settlementIcon);
     return item;
 }
 
