@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QHash>
 #include <QLineEdit>
 #include <QTreeWidget>
 
@@ -230,6 +231,10 @@ void CClimateDatabaseViewer::FillTree(const std::vector<CCountry> &countries)
     QTreeWidget *tree = m_ui->m_pTreeWidget;
     tree->clear();
     QTreeWidgetItem *first = nullptr;
+    // The regions already under each country item, by name: the tree starts empty and an
+    // item is only added when its name is new, so this stands in for AddRegionItem's
+    // search of the children, which made a refill quadratic in a country's regions.
+    QHash<QTreeWidgetItem *, QHash<QString, QTreeWidgetItem *>> regionItems;
     const auto fill = [&]() {
         for (const CCountry &country : countries) {
             QTreeWidgetItem *countryItem = AddCountryItem(country.GetName());
@@ -237,8 +242,11 @@ void CClimateDatabaseViewer::FillTree(const std::vector<CCountry> &countries)
                 return false;
             if (!first)
                 first = countryItem;
+            QHash<QString, QTreeWidgetItem *> &regionsOfCountry = regionItems[countryItem];
             for (const CRegion &region : country.GetRegions()) {
-                QTreeWidgetItem *regionItem = AddRegionItem(region.GetName(), countryItem);
+                QTreeWidgetItem *&regionItem = regionsOfCountry[region.GetName()];
+                if (!regionItem && !region.GetName().isEmpty())
+                    regionItem = NewItem(countryItem, region.GetName(), m_regionIcon);
                 if (!regionItem)
                     return false;
                 for (const CSettlement &settlement : region.GetSettlements()) {
@@ -285,9 +293,7 @@ QTreeWidgetItem *CClimateDatabaseViewer::AddRegionItem(const QString &name,
     }
     if (match)
         return match;
-    auto *item = new QTreeWidgetItem(country, QStringList { name });
-    item->setIcon(0, m_regionIcon);
-    return item;
+    return NewItem(country, name, m_regionIcon);
 }
 
 QTreeWidgetItem *CClimateDatabaseViewer::AddSettlementItem(const QString &name,
@@ -295,8 +301,14 @@ QTreeWidgetItem *CClimateDatabaseViewer::AddSettlementItem(const QString &name,
 {
     if (name.isEmpty() || !region)
         return nullptr;
-    auto *item = new QTreeWidgetItem(region, QStringList { name });
-    item->setIcon(0, m_settlementIcon);
+    return NewItem(region, name, m_settlementIcon);
+}
+
+QTreeWidgetItem *CClimateDatabaseViewer::NewItem(QTreeWidgetItem *parent, const QString &name,
+                                                 const QIcon &icon)
+{
+    auto *item = new QTreeWidgetItem(parent, QStringList { name });
+    item->setIcon(0, icon);
     return item;
 }
 

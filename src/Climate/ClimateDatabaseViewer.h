@@ -82,6 +82,7 @@ private:
     void Critical(const QString &text);
     bool ConfirmDelete(const QString &question);
     void ShowActions(const std::vector<QAction *> &actions);
+    QTreeWidgetItem *NewItem(QTreeWidgetItem *parent, const QString &name, const QIcon &icon);
     QAction *MakeAction(const QString &text, void (CClimateDatabaseViewer::*slot)());
 
     std::unique_ptr<Ui::CClimateFormDialog> m_ui;
