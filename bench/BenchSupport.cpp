@@ -1,9 +1,13 @@
 #include "BenchSupport.h"
 
+#include <QFileInfo>
 #include <QSqlDatabase>
+
+#include <malloc.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace KorvexBench {
 
@@ -21,6 +25,56 @@ CLibraryDatabase::~CLibraryDatabase()
 {
     QSqlDatabase::database().close();
     QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
+}
+
+qint64 CLibraryDatabase::FileBytes() const
+{
+    return QFileInfo(m_dir.filePath(QStringLiteral("library.sqlite"))).size();
+}
+
+namespace {
+/// A "Vm…:  123 kB" line of /proc/self/status, in bytes.
+size_t statusBytes(const char *field)
+{
+    FILE *status = std::fopen("/proc/self/status", "r");
+    if (!status)
+        return 0;
+    char line[256];
+    size_t kilobytes = 0;
+    const size_t length = std::strlen(field);
+    while (std::fgets(line, sizeof line, status)) {
+        if (std::strncmp(line, field, length) == 0) {
+            kilobytes = std::strtoull(line + length, nullptr, 10);
+            break;
+        }
+    }
+    std::fclose(status);
+    return kilobytes * 1024;
+}
+} // namespace
+
+size_t ResidentBytes()
+{
+    return statusBytes("VmRSS:");
+}
+
+size_t PeakResidentBytes()
+{
+    return statusBytes("VmHWM:");
+}
+
+double PeakGrowthDuring(const std::function<void()> &run)
+{
+    malloc_trim(0);
+    // "5" resets the peak to the current resident size (Linux 4.0 and later).
+    if (FILE *clear = std::fopen("/proc/self/clear_refs", "w")) {
+        std::fputs("5", clear);
+        std::fclose(clear);
+    }
+    const size_t before = ResidentBytes();
+    run();
+    const size_t peak = PeakResidentBytes();
+    return peak > before ? double(peak - before) : 0.0;
 }
 
 CRawDatabase::CRawDatabase()

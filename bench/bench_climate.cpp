@@ -13,10 +13,10 @@ using namespace KorvexClimateDatabase;
 
 namespace {
 
-// One country of kRegions regions with kSettlements settlements each: 100 000
-// settlements, so every save and load moves 4 × 101 001 rows.
-constexpr int kRegions = 1000;
-constexpr int kSettlements = 100;
+// Countries of kRegions regions of kSettlements settlements each; n settlements make
+// n / 1000 countries, and every save and load moves 4 × (countries + regions + n) rows.
+constexpr int kRegions = 100;
+constexpr int kSettlements = 10;
 // Data columns of TABLE1, TABLE2, TABLE3 and TABLE5.
 constexpr int kColumns[4] = { 22, 12, 13, 13 };
 const char *const kNames[4] = { "TABLE1", "TABLE2", "TABLE3", "TABLE5" };
@@ -31,52 +31,66 @@ struct RawRegion
     std::string name;
     std::vector<RawSettlement> settlements;
 };
+struct RawCountry
+{
+    std::string name;
+    std::vector<RawRegion> regions;
+};
+using RawCountries = std::vector<RawCountry>;
 
 double valueOf(int settlement, int column)
 {
     return -30.0 + settlement * 0.37 + column * 1.1;
 }
 
-std::vector<RawRegion> makeRaw()
+RawCountries makeRaw(int settlements)
 {
-    std::vector<RawRegion> regions(kRegions);
-    for (int r = 0; r < kRegions; ++r) {
-        regions[size_t(r)].name = "Область " + std::to_string(r);
-        for (int s = 0; s < kSettlements; ++s) {
-            RawSettlement settlement { "Город " + std::to_string(s), {} };
-            for (int t = 0; t < 4; ++t) {
-                for (int c = 0; c < kColumns[t]; ++c)
-                    settlement.values[t].push_back(valueOf(s, c));
+    RawCountries countries(size_t(settlements / (kRegions * kSettlements)));
+    for (size_t c = 0; c < countries.size(); ++c) {
+        countries[c].name = "СТРАНА " + std::to_string(c);
+        countries[c].regions.resize(kRegions);
+        for (int r = 0; r < kRegions; ++r) {
+            RawRegion &region = countries[c].regions[size_t(r)];
+            region.name = "Область " + std::to_string(r);
+            for (int s = 0; s < kSettlements; ++s) {
+                RawSettlement settlement { "Город " + std::to_string(s), {} };
+                for (int t = 0; t < 4; ++t) {
+                    for (int column = 0; column < kColumns[t]; ++column)
+                        settlement.values[t].push_back(valueOf(s, column));
+                }
+                region.settlements.push_back(std::move(settlement));
             }
-            regions[size_t(r)].settlements.push_back(std::move(settlement));
         }
     }
-    return regions;
+    return countries;
 }
 
-void fillLibrary(CClimateDatabase &db)
+void fillLibrary(CClimateDatabase &db, int settlements)
 {
-    CCountry country("СТРАНА");
-    for (const RawRegion &raw : makeRaw()) {
-        CRegion region(QString::fromStdString(raw.name));
-        for (const RawSettlement &s : raw.settlements) {
-            CSettlement settlement(QString::fromStdString(s.name));
-            const auto record = [&s](auto record, int table) {
-                const auto &fields = RecordFields<decltype(record)>();
-                for (size_t c = 0; c < fields.size(); ++c)
-                    SetField(record, fields[c], s.values[table][c], QString());
-                return record;
-            };
-            settlement.SetColdSeasonParams(record(TColdSeasonParams(), 0));
-            settlement.SetWarmSeasonParams(record(TWarmSeasonParams(), 1));
-            settlement.SetAverageMonthYearTemperature(record(TAverageMonthYearTemperature(), 2));
-            settlement.SetAverageMonthYearPartialPressure(
-                record(TAverageMonthYearPartialPressure(), 3));
-            region.InsertSettlement(settlement);
+    for (const RawCountry &rawCountry : makeRaw(settlements)) {
+        CCountry country(QString::fromStdString(rawCountry.name));
+        for (const RawRegion &raw : rawCountry.regions) {
+            CRegion region(QString::fromStdString(raw.name));
+            for (const RawSettlement &s : raw.settlements) {
+                CSettlement settlement(QString::fromStdString(s.name));
+                const auto record = [&s](auto record, int table) {
+                    const auto &fields = RecordFields<decltype(record)>();
+                    for (size_t c = 0; c < fields.size(); ++c)
+                        SetField(record, fields[c], s.values[table][c], QString());
+                    return record;
+                };
+                settlement.SetColdSeasonParams(record(TColdSeasonParams(), 0));
+                settlement.SetWarmSeasonParams(record(TWarmSeasonParams(), 1));
+                settlement.SetAverageMonthYearTemperature(
+                    record(TAverageMonthYearTemperature(), 2));
+                settlement.SetAverageMonthYearPartialPressure(
+                    record(TAverageMonthYearPartialPressure(), 3));
+                region.InsertSettlement(settlement);
+            }
+            country.InsertRegion(region);
         }
-        country.InsertRegion(region);
+        db.InsertCountry(country);
     }
-    db.InsertCountry(country);
 }
 
 size_t settlementCount(const CClimateDatabase &db)
@@ -89,7 +103,7 @@ size_t settlementCount(const CClimateDatabase &db)
     return n;
 }
 
-void rawSave(const CRawDatabase &db, const std::vector<RawRegion> &regions)
+void rawSave(const CRawDatabase &db, const RawCountries &countries)
 {
     db.Exec("BEGIN");
     sqlite3_stmt *inserts[4];
@@ -113,19 +127,23 @@ void rawSave(const CRawDatabase &db, const std::vector<RawRegion> &regions)
             sqlite3_reset(inserts[t]);
         }
     };
-    header("СТРАНА");
     char text[32];
-    for (const RawRegion &region : regions) {
-        header(region.name);
-        for (const RawSettlement &s : region.settlements) {
-            for (int t = 0; t < 4; ++t) {
-                sqlite3_bind_text(inserts[t], 1, s.name.data(), int(s.name.size()), SQLITE_STATIC);
-                for (int c = 0; c < kColumns[t]; ++c) {
-                    const int n = std::snprintf(text, sizeof text, "%g", s.values[t][size_t(c)]);
-                    sqlite3_bind_text(inserts[t], c + 2, text, n, SQLITE_TRANSIENT);
+    for (const RawCountry &country : countries) {
+        header(country.name);
+        for (const RawRegion &region : country.regions) {
+            header(region.name);
+            for (const RawSettlement &s : region.settlements) {
+                for (int t = 0; t < 4; ++t) {
+                    sqlite3_bind_text(inserts[t], 1, s.name.data(), int(s.name.size()),
+                                      SQLITE_STATIC);
+                    for (int c = 0; c < kColumns[t]; ++c) {
+                        const int n
+                            = std::snprintf(text, sizeof text, "%g", s.values[t][size_t(c)]);
+                        sqlite3_bind_text(inserts[t], c + 2, text, n, SQLITE_TRANSIENT);
+                    }
+                    sqlite3_step(inserts[t]);
+                    sqlite3_reset(inserts[t]);
                 }
-                sqlite3_step(inserts[t]);
-                sqlite3_reset(inserts[t]);
             }
         }
     }
@@ -134,87 +152,68 @@ void rawSave(const CRawDatabase &db, const std::vector<RawRegion> &regions)
     db.Exec("COMMIT");
 }
 
+/// A level of the raw tree: its elements and their positions by name.
+template<class T> struct RawLevel
+{
+    std::vector<T> elements;
+    std::unordered_map<std::string, size_t> index;
+    size_t Find(const std::string &name, bool add)
+    {
+        const auto it = index.find(name);
+        if (it != index.end())
+            return it->second;
+        if (!add)
+            return size_t(-1);
+        index.emplace(name, elements.size());
+        elements.push_back({ name, {} });
+        return elements.size() - 1;
+    }
+};
+
+/// Header rows (no values) open a country (upper case) or a region; a settlement row
+/// lands in the current region, found by name, added when new.
 void rawLoad(const CRawDatabase &db)
 {
-    std::vector<RawRegion> regions;
-    std::unordered_map<std::string, size_t> regionIndex;
+    RawLevel<RawCountry> countries;
+    std::vector<RawLevel<RawRegion>> regions;
+    std::vector<std::vector<RawLevel<RawSettlement>>> settlements;
     for (int t = 0; t < 4; ++t) {
         sqlite3_stmt *select = db.Prepare(("SELECT * FROM " + std::string(kNames[t])).c_str());
-        RawRegion *region = nullptr;
-        size_t next = 0;
+        size_t country = size_t(-1), region = size_t(-1);
         while (sqlite3_step(select) == SQLITE_ROW) {
             const std::string name = ColumnText(select, 0);
             if (ColumnText(select, 1).empty()) {
-                if (name != "СТРАНА") {
-                    auto [it, added] = regionIndex.emplace(name, regions.size());
-                    if (added)
-                        regions.push_back({ name, {} });
-                    region = &regions[it->second];
-                    next = 0;
+                if (name.rfind("СТРАНА", 0) == 0) {
+                    country = countries.Find(name, true);
+                    regions.resize(countries.elements.size());
+                    settlements.resize(countries.elements.size());
+                    region = size_t(-1);
+                } else if (country != size_t(-1)) {
+                    region = regions[country].Find(name, true);
+                    settlements[country].resize(regions[country].elements.size());
                 }
                 continue;
             }
-            if (!region)
+            if (region == size_t(-1))
                 continue;
-            RawSettlement *s
-                = next < region->settlements.size() && region->settlements[next].name == name
-                ? &region->settlements[next]
-                : nullptr;
-            if (!s) {
-                region->settlements.push_back({ name, {} });
-                s = &region->settlements.back();
-            }
-            ++next;
-            s->values[t].resize(size_t(kColumns[t]));
+            RawLevel<RawSettlement> &level = settlements[country][region];
+            RawSettlement &s = level.elements[level.Find(name, true)];
+            s.values[t].resize(size_t(kColumns[t]));
             for (int c = 0; c < kColumns[t]; ++c)
-                s->values[t][size_t(c)] = std::strtod(ColumnText(select, c + 1).c_str(), nullptr);
+                s.values[t][size_t(c)] = std::strtod(ColumnText(select, c + 1).c_str(), nullptr);
         }
         sqlite3_finalize(select);
     }
-    benchmark::DoNotOptimize(regions.size());
-}
-
-void registerBench(const std::string &name, void (*run)(benchmark::State &))
-{
-    benchmark::RegisterBenchmark(("climate/" + name + "/" + std::to_string(kRegions)).c_str(), run)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime()
-        ->Iterations(2);
+    benchmark::DoNotOptimize(settlements.size());
 }
 
 } // namespace
 
 void RegisterClimateBenchmarks()
 {
-    registerBench("load/library", [](benchmark::State &state) {
-        CLibraryDatabase file;
-        CClimateDatabase db;
-        fillLibrary(db);
-        WriteClimateTables(db, db.GetCountries(), db.GetTableNames());
-        for (auto _ : state)
-            db.LoadData();
-        if (settlementCount(db) != size_t(kRegions) * kSettlements)
-            state.SkipWithError("wrong settlement count");
-    });
-    registerBench("load/raw", [](benchmark::State &state) {
-        CRawDatabase db;
-        rawSave(db, makeRaw());
-        for (auto _ : state)
-            rawLoad(db);
-    });
-    registerBench("save/library", [](benchmark::State &state) {
-        CLibraryDatabase file;
-        CClimateDatabase db;
-        fillLibrary(db);
-        for (auto _ : state)
-            WriteClimateTables(db, db.GetCountries(), db.GetTableNames());
-        if (db.GetLastError().IsValid())
-            state.SkipWithError("save failed");
-    });
-    registerBench("save/raw", [](benchmark::State &state) {
-        CRawDatabase db;
-        const std::vector<RawRegion> regions = makeRaw();
-        for (auto _ : state)
-            rawSave(db, regions);
-    });
+    RegisterTable<CClimateDatabase, RawCountries>(
+        { "climate", fillLibrary, settlementCount, makeRaw, rawSave, rawLoad,
+          [](const CClimateDatabase &db) {
+              WriteClimateTables(db, db.GetCountries(), db.GetTableNames());
+          } });
 }

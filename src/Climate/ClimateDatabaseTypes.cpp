@@ -4,7 +4,6 @@
 #include "core/NamedElements_p.h"
 
 #include <cmath>
-#include <limits>
 
 namespace KorvexClimateDatabase {
 
@@ -357,36 +356,17 @@ QStringList CClimateDatabase::GetTableNames() const
     return { m_table1, m_table2, m_table3, m_table5 };
 }
 
-/// Where the last row of a load landed. Within one load every name is unique at its
-/// level (an element is only created when none of that name exists), so the element
-/// found here by name is the one a search from the front would find; successive rows
-/// nearly always land in the same country and region, next to the previous settlement.
+/// The names of a load's countries, of each country's regions and of each region's
+/// settlements, looked up in constant time. Within one load every name is unique at its
+/// level (an element is only created when none of that name exists), and nothing is
+/// erased, so the element found is the one a search from the front would find.
 struct CClimateDatabase::CLookup
 {
-    static constexpr size_t none = std::numeric_limits<size_t>::max();
-    size_t country = none;
-    size_t region = none;
-    size_t settlement = none;
+    KorvexCore::CNameIndex<CCountry> countries;
+    KorvexCore::CChildIndexes<KorvexCore::CNameIndex<CRegion>> regions;
+    KorvexCore::CChildIndexes<KorvexCore::CChildIndexes<KorvexCore::CNameIndex<CSettlement>>>
+        settlements;
 };
-
-namespace {
-/// The element named \a name, trying \a hint and the one after it first; updates the hint.
-template<class T> T *findHinted(std::vector<T> &elements, const QString &name, size_t *hint)
-{
-    if (!hint)
-        return KorvexCore::FindNamed(elements, name);
-    for (size_t at : { *hint, *hint + 1 }) {
-        if (at < elements.size() && elements[at].GetName() == name) {
-            *hint = at;
-            return &elements[at];
-        }
-    }
-    T *found = KorvexCore::FindNamed(elements, name);
-    if (found)
-        *hint = size_t(found - elements.data());
-    return found;
-}
-} // namespace
 
 void CClimateDatabase::FillCountryContainer(const QString &name, const QString &values,
                                             const unsigned int &table,
@@ -419,37 +399,47 @@ void CClimateDatabase::FillCountryContainer(const QString &name, const QString &
 void CClimateDatabase::FillRow(const QString &name, bool hasValues,
                                const std::function<void(CSettlement &)> &store, CLookup *lookup)
 {
-    size_t *const countryHint = lookup ? &lookup->country : nullptr;
+    const auto findCountry = [this, lookup](const QString &countryName) {
+        return lookup ? lookup->countries.Find(m_countries, countryName)
+                      : KorvexCore::FindNamed(m_countries, countryName);
+    };
+    const auto findRegion = [this, lookup](CCountry *country, const QString &regionName) {
+        return lookup ? lookup->regions.Of(size_t(country - m_countries.data()))
+                            .Find(country->m_regions, regionName)
+                      : country->FindRegion(regionName);
+    };
     if (!name.isEmpty() && !hasValues) {
         if (name == name.toUpper()) {
             m_currentCountry = name;
-            if (!findHinted(m_countries, name, countryHint))
+            if (!findCountry(name))
                 m_countries.emplace_back(name);
             m_currentRegion = QString();
         } else {
             m_currentRegion = name;
-            CCountry *country = findHinted(m_countries, m_currentCountry, countryHint);
-            if (country && !country->FindRegion(name))
+            CCountry *country = findCountry(m_currentCountry);
+            if (country && !findRegion(country, name))
                 country->InsertRegion(CRegion(name));
         }
         return;
     }
 
-    CCountry *country = findHinted(m_countries, m_currentCountry, countryHint);
+    CCountry *country = findCountry(m_currentCountry);
     if (!country)
         return;
     if (m_currentRegion.isEmpty()) {
         // A region the table did not name; it is saved under this name, so it stays untranslated.
         m_currentRegion = QStringLiteral("Неизвестный регион");
-        if (!country->FindRegion(m_currentRegion))
+        if (!findRegion(country, m_currentRegion))
             country->InsertRegion(CRegion(m_currentRegion));
     }
-    CRegion *region
-        = findHinted(country->m_regions, m_currentRegion, lookup ? &lookup->region : nullptr);
+    CRegion *region = findRegion(country, m_currentRegion);
     if (!region)
         return;
-    if (CSettlement *settlement
-        = findHinted(region->m_settlements, name, lookup ? &lookup->settlement : nullptr)) {
+    CSettlement *settlement = lookup ? lookup->settlements.Of(size_t(country - m_countries.data()))
+                                           .Of(size_t(region - country->m_regions.data()))
+                                           .Find(region->m_settlements, name)
+                                     : region->FindSettlement(name);
+    if (settlement) {
         store(*settlement);
         return;
     }

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QHash>
 #include <QLineEdit>
 #include <QTreeWidget>
 
@@ -182,6 +183,9 @@ CClimateDatabaseViewer::CClimateDatabaseViewer(CClimateDatabase *database, const
     tabs->setCurrentIndex(0);
     connect(tabs, &QTabWidget::currentChanged, this, &CClimateDatabaseViewer::OnTabIndexChanged);
 
+    m_countryIcon = treeIcon("/Images/tree_country.png");
+    m_regionIcon = treeIcon("/Images/tree_region.png");
+    m_settlementIcon = treeIcon("/Images/tree_settlement.png");
     QTreeWidget *tree = m_ui->m_pTreeWidget;
     tree->setColumnCount(1);
     tree->setHeaderLabel(tr("База климатологии"));
@@ -230,6 +234,10 @@ void CClimateDatabaseViewer::FillTree(const std::vector<CCountry> &countries)
     QTreeWidget *tree = m_ui->m_pTreeWidget;
     tree->clear();
     QTreeWidgetItem *first = nullptr;
+    // The regions already under each country item, by name: the tree starts empty and an
+    // item is only added when its name is new, so this stands in for AddRegionItem's
+    // search of the children, which made a refill quadratic in a country's regions.
+    QHash<QTreeWidgetItem *, QHash<QString, QTreeWidgetItem *>> regionItems;
     const auto fill = [&]() {
         for (const CCountry &country : countries) {
             QTreeWidgetItem *countryItem = AddCountryItem(country.GetName());
@@ -237,8 +245,11 @@ void CClimateDatabaseViewer::FillTree(const std::vector<CCountry> &countries)
                 return false;
             if (!first)
                 first = countryItem;
+            QHash<QString, QTreeWidgetItem *> &regionsOfCountry = regionItems[countryItem];
             for (const CRegion &region : country.GetRegions()) {
-                QTreeWidgetItem *regionItem = AddRegionItem(region.GetName(), countryItem);
+                QTreeWidgetItem *&regionItem = regionsOfCountry[region.GetName()];
+                if (!regionItem && !region.GetName().isEmpty())
+                    regionItem = NewItem(countryItem, region.GetName(), m_regionIcon);
                 if (!regionItem)
                     return false;
                 for (const CSettlement &settlement : region.GetSettlements()) {
@@ -266,7 +277,7 @@ QTreeWidgetItem *CClimateDatabaseViewer::AddCountryItem(const QString &name)
     if (found.size() == 1)
         return found.front();
     auto *item = new QTreeWidgetItem(m_ui->m_pTreeWidget, QStringList { name });
-    item->setIcon(0, treeIcon("/Images/tree_country.png"));
+    item->setIcon(0, m_countryIcon);
     return item;
 }
 
@@ -285,9 +296,7 @@ QTreeWidgetItem *CClimateDatabaseViewer::AddRegionItem(const QString &name,
     }
     if (match)
         return match;
-    auto *item = new QTreeWidgetItem(country, QStringList { name });
-    item->setIcon(0, treeIcon("/Images/tree_region.png"));
-    return item;
+    return NewItem(country, name, m_regionIcon);
 }
 
 QTreeWidgetItem *CClimateDatabaseViewer::AddSettlementItem(const QString &name,
@@ -295,8 +304,14 @@ QTreeWidgetItem *CClimateDatabaseViewer::AddSettlementItem(const QString &name,
 {
     if (name.isEmpty() || !region)
         return nullptr;
-    auto *item = new QTreeWidgetItem(region, QStringList { name });
-    item->setIcon(0, treeIcon("/Images/tree_settlement.png"));
+    return NewItem(region, name, m_settlementIcon);
+}
+
+QTreeWidgetItem *CClimateDatabaseViewer::NewItem(QTreeWidgetItem *parent, const QString &name,
+                                                 const QIcon &icon)
+{
+    auto *item = new QTreeWidgetItem(parent, QStringList { name });
+    item->setIcon(0, icon);
     return item;
 }
 

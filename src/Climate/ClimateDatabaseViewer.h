@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QDialog>
+#include <QIcon>
 #include <QString>
 
 #include <memory>
@@ -83,6 +84,7 @@ private:
     void Critical(const QString &text);
     bool ConfirmDelete(const QString &question);
     void ShowActions(const std::vector<QAction *> &actions);
+    QTreeWidgetItem *NewItem(QTreeWidgetItem *parent, const QString &name, const QIcon &icon);
     QAction *MakeAction(const QString &text, void (CClimateDatabaseViewer::*slot)());
 
     std::unique_ptr<Ui::CClimateFormDialog> m_ui;
@@ -99,6 +101,9 @@ private:
     CColdSeasonDialog *m_pColdSeasonDialog = nullptr;
     CClimateDatabase *m_pDatabase;
     TSettlementPath m_current;
+    // Every item of a level shares its level's icon: reading the image once per item
+    // would cost more than the rest of a refill.
+    QIcon m_countryIcon, m_regionIcon, m_settlementIcon;
     QAction *m_pSeparator = nullptr;
     QAction *m_pAddCountry = nullptr, *m_pDelCountry = nullptr, *m_pModCountry = nullptr;
     QAction *m_pAddRegion = nullptr, *m_pDelRegion = nullptr, *m_pModRegion = nullptr;

@@ -14,6 +14,22 @@ namespace {
 
 const QString kSeparator = QStringLiteral(": ");
 
+/// EmbrasureNamePieces(name).value(piece), without building the list: a save asks for
+/// each of the three pieces of every opening.
+QString namePiece(const QString &name, int piece)
+{
+    qsizetype start = 0;
+    while (start <= name.size()) {
+        qsizetype end = name.indexOf(QLatin1Char(':'), start);
+        if (end < 0)
+            end = name.size();
+        if (end > start && piece-- == 0)
+            return name.mid(start, end - start);
+        start = end + 1;
+    }
+    return QString();
+}
+
 /// A part of the name: bound as the piece of the split name, read by appending the
 /// trimmed cell to the name. ReadRow runs the columns in order, so the three parts
 /// compose "type: material: glass".
@@ -21,9 +37,7 @@ KorvexCore::CColumn<CEmbrasure> NamePart(const char *column, int piece)
 {
     return {
         column,
-        [piece](const CEmbrasure &e) {
-            return QVariant(EmbrasureNamePieces(e.GetName()).value(piece));
-        },
+        [piece](const CEmbrasure &e) { return QVariant(namePiece(e.GetName(), piece)); },
         [piece](CEmbrasure &e, const KorvexCore::CTableReader &r, int p) {
             const QString part = r.Text(p).trimmed();
             e.SetName(piece == 0 ? part : e.GetName() + kSeparator + part);
@@ -177,12 +191,14 @@ void CEmbrasureDatabase::SaveDataToDataBase() const
     // A name that does not give back its type, material and glass cannot be stored in
     // their columns: such an opening is left out. An opening that cannot be written is
     // reported; the rest still goes in.
-    KorvexCore::SaveGroupedTable(*this, m_tableName, EmbrasureTable(), EmbrasureGroupColumns(),
-                                 EmbrasureColumns(), m_groups, &CEmbrasureGroup::GetEmbrasures,
-                                 KorvexCore::CTableRewrite::RowFailure::Report,
-                                 [](const CEmbrasure &embrasure) {
-                                     return EmbrasureNamePieces(embrasure.GetName()).size() != 3;
-                                 });
+    KorvexCore::SaveGroupedTable(
+        *this, m_tableName, EmbrasureTable(), EmbrasureGroupColumns(), EmbrasureColumns(), m_groups,
+        &CEmbrasureGroup::GetEmbrasures, KorvexCore::CTableRewrite::RowFailure::Report,
+        [](const CEmbrasure &embrasure) {
+            // Not exactly three pieces.
+            const QString &name = embrasure.GetName();
+            return namePiece(name, 2).isNull() || !namePiece(name, 3).isNull();
+        });
 }
 
 } // namespace KorvexEmbrasureDatabase

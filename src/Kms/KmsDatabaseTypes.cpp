@@ -245,6 +245,12 @@ void CKmsDatabase::LoadData()
     CLastLookup<CDevices> categoryLookup;
     CLastLookup<CDevicesHeating> deviceLookup;
     CLastLookup<CDevicesHeatingSubName> subNameLookup;
+    // Each name found in constant time, however many categories, devices or designations.
+    KorvexCore::CNameIndex<CDevices> categories;
+    KorvexCore::CChildIndexes<KorvexCore::CNameIndex<CDevicesHeating>> devices;
+    KorvexCore::CChildIndexes<
+        KorvexCore::CChildIndexes<KorvexCore::CNameIndex<CDevicesHeatingSubName>>>
+        subNames;
     while (reader.Next()) {
         CDevices rowCategory;
         CDevicesHeating rowDevice;
@@ -262,8 +268,8 @@ void CKmsDatabase::LoadData()
         if (!rowSubName.GetName().isEmpty())
             currentSubName = rowSubName.GetName();
 
-        CDevices *inCategory = categoryLookup.Get(this, currentCategory,
-                                                  [&] { return FindDevices(currentCategory); });
+        CDevices *inCategory = categoryLookup.Get(
+            this, currentCategory, [&] { return categories.Find(m_devices, currentCategory); });
         if (!inCategory) {
             InsertDevices(rowCategory);
             categoryLookup.Forget();
@@ -271,8 +277,9 @@ void CKmsDatabase::LoadData()
             subNameLookup.Forget();
             continue;
         }
+        const size_t categoryAt = size_t(inCategory - m_devices.data());
         CDevicesHeating *inDevice = deviceLookup.Get(inCategory, currentDevice, [&] {
-            return inCategory->FindDevicesHeating(currentDevice);
+            return devices.Of(categoryAt).Find(inCategory->m_devices, currentDevice);
         });
         if (!inDevice) {
             inCategory->InsertDevicesHeating(rowDevice);
@@ -281,7 +288,9 @@ void CKmsDatabase::LoadData()
             continue;
         }
         CDevicesHeatingSubName *inSubName = subNameLookup.Get(inDevice, currentSubName, [&] {
-            return inDevice->FindDevicesHeatingSubName(CDevicesHeatingSubName(currentSubName, {}));
+            return subNames.Of(categoryAt)
+                .Of(size_t(inDevice - inCategory->m_devices.data()))
+                .Find(inDevice->m_subNames, currentSubName);
         });
         if (!inSubName) {
             inDevice->InsertDevicesHeatingSubName(rowSubName);

@@ -102,6 +102,7 @@ public:
     bool operator>(const CDevicesHeating &other) const { return other < *this; }
 
 private:
+    friend class CKmsDatabase; // loading finds designations through its own name index
     QString m_name;
     std::vector<CDevicesHeatingSubName> m_subNames;
 };
@@ -129,6 +130,7 @@ public:
     bool operator>(const CDevices &other) const { return other < *this; }
 
 private:
+    friend class CKmsDatabase; // loading finds devices through its own name index
     QString m_name;
     std::vector<CDevicesHeating> m_devices;
 };
