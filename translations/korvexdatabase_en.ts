@@ -99,6 +99,10 @@
         <source>Введите название</source>
         <translation>Enter the name</translation>
     </message>
+    <message>
+        <source>Название региона должно содержать строчные буквы: название без них читается из базы данных как название страны.</source>
+        <translation>A region name must contain lower-case letters: a name without them is read from the database as a country name.</translation>
+    </message>
 </context>
 <context>
     <name>KorvexClimateDatabase::CClimateFormDialog</name>
@@ -580,6 +584,10 @@
         <source>Изменение телоносителя</source>
         <translation>Edit coolant</translation>
     </message>
+    <message>
+        <source>Температура &quot;%1&quot; не сохранится: введите целое число градусов.</source>
+        <translation>The temperature &quot;%1&quot; cannot be stored: enter a whole number of degrees.</translation>
+    </message>
 </context>
 <context>
     <name>KorvexCoolantDatabase::CLoopsDialog</name>
@@ -737,6 +745,14 @@ The editor has not been opened, so that incomplete data are not written over the
         <translation>The database &quot;%1&quot; could not be saved:
 %2
 The changes are kept in the program&apos;s memory; save them again once the cause has been removed.</translation>
+    </message>
+    <message>
+        <source>Название содержит символы, которые нельзя записать в базу данных (UTF-8).</source>
+        <translation>The name contains characters that cannot be written to the database (UTF-8).</translation>
+    </message>
+    <message>
+        <source>Название не может начинаться или заканчиваться пробелом: при чтении базы данных такие пробелы отбрасываются, и название изменилось бы.</source>
+        <translation>A name cannot begin or end with a space: such spaces are dropped when the database is read, and the name would change.</translation>
     </message>
 </context>
 <context>
@@ -922,6 +938,10 @@ The changes are kept in the program&apos;s memory; save them again once the caus
     <message>
         <source>Подтверждаете удаление проема?</source>
         <translation>Delete this opening?</translation>
+    </message>
+    <message>
+        <source>Тип, материал и заполнение проема не могут содержать двоеточие.</source>
+        <translation>The type, frame material and filling of an opening cannot contain a colon.</translation>
     </message>
 </context>
 <context>
