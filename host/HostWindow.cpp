@@ -139,7 +139,8 @@ CHostWindow::CHostWindow(const CDatabaseRegistry &registry, QWidget *parent)
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Headings in bold over a selected row would outgrow the widths sized to their plain text.
+    m_table->horizontalHeader()->setHighlightSections(false);
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->verticalHeader()->hide();
@@ -159,7 +160,7 @@ CHostWindow::CHostWindow(const CDatabaseRegistry &registry, QWidget *parent)
         m_table->verticalHeader()->setMinimumSectionSize(open->sizeHint().height());
     }
     m_table->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Fixed);
-    m_table->setColumnWidth(3, buttonWidth + 8);
+    m_table->setColumnWidth(3, buttonWidth + 2 * fontMetrics().averageCharWidth());
     connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int row) { OpenEditor(row); });
 
     auto *tools = new QGridLayout;
@@ -198,6 +199,15 @@ void CHostWindow::Refresh()
         m_table->setItem(row, 1, new QTableWidgetItem(QString::number(database->GetType())));
         const QString count = RecordCountText(database);
         m_table->setItem(row, 2, new QTableWidgetItem(count == "-" ? tr("—") : count));
+    }
+    // Sized to their widest heading or value, with room to breathe: sized exactly, the
+    // short columns read as one with their neighbours.
+    QHeaderView *header = m_table->horizontalHeader();
+    const int padding = 2 * fontMetrics().averageCharWidth();
+    for (const int column : { 1, 2 }) {
+        header->setSectionResizeMode(column, QHeaderView::Fixed);
+        m_table->resizeColumnToContents(column);
+        m_table->setColumnWidth(column, m_table->columnWidth(column) + padding);
     }
 }
 

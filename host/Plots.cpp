@@ -20,12 +20,13 @@ using KorvexCoolantDatabase::CCoolantDatabase;
 using KorvexCoolantDatabase::CCoolantParams;
 using KorvexMaterialDatabase::TLayerMaterialType;
 
-namespace {
-
-QString text(const char *source)
+// The plots' texts have a context of their own; the functions below belong to no class.
+class KorvexPlots
 {
-    return QCoreApplication::translate("KorvexPlots", source);
-}
+    Q_DECLARE_TR_FUNCTIONS(KorvexPlots)
+};
+
+namespace {
 
 QString number(double value)
 {
@@ -81,11 +82,11 @@ QChartView *propertyChart(const QString &title, const QList<QPointF> &rows,
     chart->setTitle(title);
     auto *interpolated = new QLineSeries;
     interpolated->setObjectName(QStringLiteral("interpolated"));
-    interpolated->setName(text("интерполяция библиотеки"));
+    interpolated->setName(KorvexPlots::tr("интерполяция библиотеки"));
     interpolated->append(line);
     auto *tabulated = new QScatterSeries;
     tabulated->setObjectName(QStringLiteral("tabulated"));
-    tabulated->setName(text("значения таблицы"));
+    tabulated->setName(KorvexPlots::tr("значения таблицы"));
     tabulated->setMarkerSize(rows.size() > 40 ? 4 : 8); // a dense table must not hide the line
     tabulated->setColor(QColor(0x1f, 0x4e, 0x9c));
     tabulated->setBorderColor(QColor(0x1f, 0x4e, 0x9c));
@@ -97,7 +98,7 @@ QChartView *propertyChart(const QString &title, const QList<QPointF> &rows,
         low = std::min(low, point.y());
         high = std::max(high, point.y());
     }
-    QValueAxis *x = axis(text("Температура, °C"), rows.first().x(), rows.last().x());
+    QValueAxis *x = axis(KorvexPlots::tr("Температура, °C"), rows.first().x(), rows.last().x());
     QValueAxis *y = axis(title, low, high);
     y->setTitleVisible(false);
     chart->addAxis(x, Qt::AlignBottom);
@@ -117,9 +118,11 @@ QWidget *CreateCoolantPlot(CCoolantDatabase &database, const CCoolant &coolant, 
         double (*value)(const CCoolantParams &);
     };
     static const CProperty properties[] = {
-        { "Плотность, кг/м³", [](const CCoolantParams &p) { return p.GetRo(); } },
-        { "Теплоёмкость, Дж/(кг·К)", [](const CCoolantParams &p) { return p.GetC(); } },
-        { "Кинематическая вязкость, м²/с × 10⁶",
+        { QT_TRANSLATE_NOOP("KorvexPlots", "Плотность, кг/м³"),
+          [](const CCoolantParams &p) { return p.GetRo(); } },
+        { QT_TRANSLATE_NOOP("KorvexPlots", "Теплоёмкость, Дж/(кг·К)"),
+          [](const CCoolantParams &p) { return p.GetC(); } },
+        { QT_TRANSLATE_NOOP("KorvexPlots", "Кинематическая вязкость, м²/с × 10⁶"),
           [](const CCoolantParams &p) { return p.GetViscosity(); } },
     };
 
@@ -144,13 +147,15 @@ QWidget *CreateCoolantPlot(CCoolantDatabase &database, const CCoolant &coolant, 
 
     auto *result = new QWidget(parent);
     auto *layout = new QVBoxLayout(result);
-    auto *caption = new QLabel(
-        text("Теплоноситель «%1»: %2 строк таблицы").arg(coolant.GetName()).arg(rows.size()),
-        result);
+    auto *caption = new QLabel(KorvexPlots::tr("Теплоноситель «%1»: %2 строк таблицы")
+                                   .arg(coolant.GetName())
+                                   .arg(rows.size()),
+                               result);
     caption->setObjectName(QStringLiteral("m_pCaption"));
     layout->addWidget(caption);
     if (rows.empty()) {
-        caption->setText(text("У теплоносителя «%1» нет строк таблицы.").arg(coolant.GetName()));
+        caption->setText(
+            KorvexPlots::tr("У теплоносителя «%1» нет строк таблицы.").arg(coolant.GetName()));
         return result;
     }
     for (const CProperty &property : properties) {
@@ -159,7 +164,8 @@ QWidget *CreateCoolantPlot(CCoolantDatabase &database, const CCoolant &coolant, 
             tabulated.append(QPointF(row.GetTemp(), property.value(row)));
         for (const auto &[t, sample] : samples)
             line.append(QPointF(t, property.value(sample)));
-        layout->addWidget(propertyChart(text(property.title), tabulated, line, result), 1);
+        layout->addWidget(propertyChart(KorvexPlots::tr(property.title), tabulated, line, result),
+                          1);
     }
     result->resize(760, 960);
     return result;
@@ -183,8 +189,8 @@ CSectionTemperatures SettlementTemperatures(const CSettlement &settlement, doubl
     CSectionTemperatures result;
     result.inside = inside;
     result.outside = settlement.GetColdSeasonParams().MostCold5Days_Supply92;
-    result.outsideSource
-        = text("%1: наиболее холодная пятидневка обеспеченностью 0,92").arg(settlement.GetName());
+    result.outsideSource = KorvexPlots::tr("%1: наиболее холодная пятидневка обеспеченностью 0,92")
+                               .arg(settlement.GetName());
     return result;
 }
 
@@ -217,11 +223,12 @@ QWidget *CreateSectionPlot(const std::set<TLayerMaterialType> &layers, double re
         width += layer.Thickness;
 
     auto *chart = new QChart;
-    chart->setTitle(text("Разрез конструкции: R = %1 м²·К/Вт, внутри %2 °C, снаружи %3 °C")
-                        .arg(QString::number(resistance, 'f', 3), number(tIn), number(tOut)));
-    QValueAxis *x = axis(text("Расстояние от внутренней поверхности, см"), 0, width);
+    chart->setTitle(
+        KorvexPlots::tr("Разрез конструкции: R = %1 м²·К/Вт, внутри %2 °C, снаружи %3 °C")
+            .arg(QString::number(resistance, 'f', 3), number(tIn), number(tOut)));
+    QValueAxis *x = axis(KorvexPlots::tr("Расстояние от внутренней поверхности, см"), 0, width);
     x->setRange(0, width); // the section fills the plot, the surfaces on its edges
-    QValueAxis *y = axis(text("Температура, °C"), low, high);
+    QValueAxis *y = axis(KorvexPlots::tr("Температура, °C"), low, high);
     y->setRange(low, high);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -230,7 +237,7 @@ QWidget *CreateSectionPlot(const std::set<TLayerMaterialType> &layers, double re
     const bool drawTemperature = std::isfinite(resistance) && resistance > 0;
     auto *temperature = new QLineSeries;
     temperature->setObjectName(QStringLiteral("temperature"));
-    temperature->setName(text("температура"));
+    temperature->setName(KorvexPlots::tr("температура"));
     temperature->append(SectionTemperatureProfile(layers, resistance, temperatures));
     double left = 0;
     int index = 0;
@@ -242,7 +249,7 @@ QWidget *CreateSectionPlot(const std::set<TLayerMaterialType> &layers, double re
         lower->append({ QPointF(left, low), QPointF(left + layer.Thickness, low) });
         area->setUpperSeries(upper);
         area->setLowerSeries(lower);
-        area->setName(text("%1: %2 см, λ %3")
+        area->setName(KorvexPlots::tr("%1: %2 см, λ %3")
                           .arg(layer.LayerMaterial, number(layer.Thickness), number(layer.Lambda)));
         QColor fill = fills[index++ % std::size(fills)];
         fill.setAlpha(170);
@@ -266,11 +273,13 @@ QWidget *CreateSectionPlot(const std::set<TLayerMaterialType> &layers, double re
     layout->addWidget(view(chart, Qt::AlignRight, result), 1);
     // The values in a line of their own: labels at the points would overlap at thin layers.
     QString caption = drawTemperature
-        ? text("Температура на поверхностях и границах слоёв изнутри наружу, °C: %1")
+        ? KorvexPlots::tr("Температура на поверхностях и границах слоёв изнутри наружу, °C: %1")
               .arg(values.join(QStringLiteral("  |  ")))
-        : text("R не является конечным числом больше 0: температуру в конструкции не найти.");
+        : KorvexPlots::tr(
+            "R не является конечным числом больше 0: температуру в конструкции не найти.");
     if (!temperatures.outsideSource.isEmpty())
-        caption += QLatin1Char('\n') + text("Снаружи — %1.").arg(temperatures.outsideSource);
+        caption
+            += QLatin1Char('\n') + KorvexPlots::tr("Снаружи — %1.").arg(temperatures.outsideSource);
     auto *label = new QLabel(caption, result);
     label->setObjectName(QStringLiteral("m_pTemperatures"));
     layout->addWidget(label);

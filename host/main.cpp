@@ -15,6 +15,7 @@
 #include <QLibrary>
 #include <QTableWidget>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -141,7 +142,7 @@ int main(int argc, char *argv[])
     parser.addOption(screenshotOption);
     const QCommandLineOption langOption(
         QStringLiteral("lang"),
-        QStringLiteral("Language of the library's dialogs and messages: ru or en "
+        QStringLiteral("Language of the host's and the library's texts: ru or en "
                        "(default: the system locale; Russian where it has no translation)."),
         QStringLiteral("LANG"));
     parser.addOption(langOption);
@@ -161,7 +162,14 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "korvex-host: --lang: expected ru or en, not %s\n", qPrintable(lang));
         return 1;
     }
-    KorvexCore::InstallTranslator(lang.isEmpty() ? QLocale::system() : QLocale(lang));
+    const QLocale locale = lang.isEmpty() ? QLocale::system() : QLocale(lang);
+    KorvexCore::InstallTranslator(locale);
+    // The host's own texts are Russian too; its translation is embedded beside the library's.
+    QTranslator hostTexts;
+    if (locale.language() != QLocale::Russian
+        && hostTexts.load(locale, QStringLiteral("korvexhost"), QStringLiteral("_"),
+                          QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(&hostTexts);
 
     // Beside the host in the build folder; installed, in the library folder the loader knows.
     QLibrary library(QCoreApplication::applicationDirPath() + QStringLiteral("/KorvexDatabase"));
