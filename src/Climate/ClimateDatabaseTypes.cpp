@@ -196,21 +196,21 @@ public:
         , m_table(save, name, description.create, KorvexCore::CTableRewrite::Emptying::DeleteRows)
         , m_record(record)
     { }
-    void Prepare() { m_query = m_table.Prepare(m_description.inserts.front()); }
+    void Prepare() { m_insert = m_table.Prepare(m_description.inserts.front()); }
 
     /// A country or region row: the name and empty text in every other column.
     bool WriteHeader(const QString &name)
     {
-        m_query.bindValue(QStringLiteral(":Name"), NotNull(name));
+        m_insert.bindValue(QStringLiteral(":Name"), NotNull(name));
         for (const KorvexCore::CColumn<R> &column : RecordColumns<R>())
-            m_query.bindValue(column.Placeholder(), QStringLiteral(""));
-        return m_table.Insert(m_query);
+            m_insert.bindValue(column.Placeholder(), QStringLiteral(""));
+        return m_table.Insert(m_insert);
     }
     bool WriteSettlement(const CSettlement &settlement)
     {
-        m_query.bindValue(QStringLiteral(":Name"), NotNull(settlement.GetName()));
-        KorvexCore::BindRow(m_query, RecordColumns<R>(), (settlement.*m_record)());
-        return m_table.Insert(m_query);
+        m_insert.bindValue(QStringLiteral(":Name"), NotNull(settlement.GetName()));
+        KorvexCore::BindRow(m_insert, RecordColumns<R>(), (settlement.*m_record)());
+        return m_table.Insert(m_insert);
     }
 
 private:
@@ -223,7 +223,7 @@ private:
     const KorvexCore::CTableDescription &m_description;
     KorvexCore::CTableRewrite m_table;
     const R &(CSettlement::*m_record)() const;
-    QSqlQuery m_query;
+    KorvexCore::CRowInsert m_insert;
 };
 } // namespace
 

@@ -307,10 +307,10 @@ void CKmsDatabase::SaveDataToDataBase() const
     using KorvexCore::CTableRewrite;
     KorvexCore::CSaveTransaction save(*this);
     CTableRewrite table(save, m_tableName, KmsTable().create);
-    QSqlQuery categoryRow = table.Prepare(KmsTable().inserts[0]);
-    QSqlQuery deviceRow = table.Prepare(KmsTable().inserts[1]);
-    QSqlQuery subNameRow = table.Prepare(KmsTable().inserts[2]);
-    QSqlQuery dupRow = table.Prepare(KmsTable().inserts[3]);
+    KorvexCore::CRowInsert categoryRow = table.Prepare(KmsTable().inserts[0]);
+    KorvexCore::CRowInsert deviceRow = table.Prepare(KmsTable().inserts[1]);
+    KorvexCore::CRowInsert subNameRow = table.Prepare(KmsTable().inserts[2]);
+    KorvexCore::CRowInsert dupRow = table.Prepare(KmsTable().inserts[3]);
     // Depth first, every parent before its children; a parent without children still gets
     // its row, so empty levels come back on load. A failed nominal-bore row is reported and
     // the save goes on; any other failure ends it, and every Insert after it refuses at once.

@@ -41,6 +41,14 @@ sqlite3 *SqliteHandle()
     return *static_cast<sqlite3 *const *>(handle.data());
 }
 
+/// An SQLite failure as QtSql's SQLite driver reports it (untranslated: it goes to logs and
+/// to CDatabaseError).
+QSqlError sqliteError(sqlite3 *connection, const char *what, QSqlError::ErrorType type, int code)
+{
+    return QSqlError(QString::fromLatin1(what), QString::fromUtf8(sqlite3_errmsg(connection)), type,
+                     QString::number(code));
+}
+
 bool isMissingTable(const QString &message)
 {
     return message.contains(QLatin1String("no such table"), Qt::CaseInsensitive);
@@ -415,36 +423,230 @@ bool CTableRewrite::Run(const QString &sql, bool harmless)
     return false;
 }
 
-QSqlQuery CTableRewrite::Prepare(const char *insertSource)
+CRowInsert CTableRewrite::Prepare(const char *insertSource)
 {
+    if (m_save.Failed())
+        return CRowInsert();
+    const QString sql = TableSql(insertSource, m_tableName);
+    if (sqlite3 *connection = SqliteHandle()) {
+        sqlite3_stmt *statement = nullptr;
+        const QByteArray utf8 = sql.toUtf8();
+        const int result = sqlite3_prepare_v2(connection, utf8.constData(), int(utf8.size()),
+                                              &statement, nullptr);
+        if (result == SQLITE_OK)
+            return CRowInsert(statement);
+        sqlite3_finalize(statement);
+        m_save.Fail(CDatabaseError::SaveError, m_tableName,
+                    sqliteError(connection, "Unable to execute statement",
+                                QSqlError::StatementError, result)
+                        .text());
+        return CRowInsert();
+    }
     QSqlQuery query = DefaultConnectionQuery();
-    if (!m_save.Failed() && !query.prepare(TableSql(insertSource, m_tableName)))
+    if (!query.prepare(sql))
         m_save.Fail(CDatabaseError::SaveError, m_tableName, query.lastError().text());
-    return query;
+    return CRowInsert(std::move(query));
 }
 
-bool CTableRewrite::Insert(QSqlQuery &query, RowFailure onFailure)
+bool CTableRewrite::Insert(CRowInsert &insert, RowFailure onFailure)
 {
     if (m_save.Failed())
         return false;
-    // SQLite pairs half a surrogate pair (a pasted fragment) with whatever character follows
-    // it, so the text after it is lost; stored as U+FFFD, only that one character changes.
-    const QVariantList values = query.boundValues();
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        if (values[i].typeId() == QMetaType::QString && !values[i].toString().isValidUtf16())
-            query.bindValue(int(i), WithoutLoneSurrogates(values[i].toString()), QSql::In);
-    }
-    if (query.exec())
+    QSqlError error;
+    if (insert.Exec(&error))
         return true;
     if (onFailure == RowFailure::Stop || !m_save.StillOpen()) {
-        m_save.Fail(CDatabaseError::SaveError, m_tableName, query.lastError().text());
+        m_save.Fail(CDatabaseError::SaveError, m_tableName, error.text());
         return false;
     }
-    qDebug() << query.lastError();
-    // Qt finalizes a statement whose values SQLite refused to bind (a text too long, say);
-    // prepared anew, it serves the next row instead of failing every one after it.
-    query.prepare(query.lastQuery());
+    qDebug() << error;
+    insert.Recover();
     return true;
+}
+
+// ---------------------------------------------------------------------------------------
+// CRowInsert
+
+CRowInsert::CRowInsert(sqlite3_stmt *statement)
+    : m_statement(statement)
+{ }
+
+CRowInsert::CRowInsert(QSqlQuery query)
+    : m_query(std::move(query))
+{ }
+
+CRowInsert::~CRowInsert()
+{
+    sqlite3_finalize(m_statement);
+}
+
+CRowInsert::CRowInsert(CRowInsert &&other) noexcept
+    : m_statement(std::exchange(other.m_statement, nullptr))
+    , m_query(std::move(other.m_query))
+    , m_positions(std::move(other.m_positions))
+    , m_next(other.m_next)
+    , m_unknownPlaceholder(other.m_unknownPlaceholder)
+    , m_bindFailure(other.m_bindFailure)
+    , m_bindMessage(std::move(other.m_bindMessage))
+{ }
+
+CRowInsert &CRowInsert::operator=(CRowInsert &&other) noexcept
+{
+    if (this != &other) {
+        sqlite3_finalize(m_statement);
+        m_statement = std::exchange(other.m_statement, nullptr);
+        m_query = std::move(other.m_query);
+        m_positions = std::move(other.m_positions);
+        m_next = other.m_next;
+        m_unknownPlaceholder = other.m_unknownPlaceholder;
+        m_bindFailure = other.m_bindFailure;
+        m_bindMessage = std::move(other.m_bindMessage);
+    }
+    return *this;
+}
+
+int CRowInsert::Position(const QString &placeholder)
+{
+    // Rows bind their placeholders in the same order, so the next one is tried first.
+    const QChar *key = placeholder.constData();
+    const size_t known = m_positions.size();
+    for (size_t tried = 0; tried < known; ++tried) {
+        const size_t at = (m_next + tried) % known;
+        if (m_positions[at].first.constData() == key) {
+            m_next = at + 1;
+            return m_positions[at].second;
+        }
+    }
+    for (const auto &[name, position] : m_positions) {
+        if (name == placeholder)
+            return position;
+    }
+    const int position
+        = sqlite3_bind_parameter_index(m_statement, placeholder.toUtf8().constData());
+    m_positions.emplace_back(placeholder, position);
+    m_next = m_positions.size();
+    return position;
+}
+
+void CRowInsert::Bound(int result)
+{
+    if (result != SQLITE_OK && m_bindFailure == 0) {
+        m_bindFailure = result;
+        m_bindMessage = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement)));
+    }
+}
+
+void CRowInsert::BindText(const QString &placeholder, const QString &text)
+{
+    // SQLite pairs half a surrogate pair (a pasted fragment) with whatever character follows
+    // it, so the text after it is lost; stored as U+FFFD, only that one character changes.
+    if (!text.isValidUtf16()) {
+        BindText(placeholder, WithoutLoneSurrogates(text));
+        return;
+    }
+    if (!m_statement) {
+        if (m_query)
+            m_query->bindValue(placeholder, text);
+        return;
+    }
+    const int position = Position(placeholder);
+    if (position == 0) {
+        m_unknownPlaceholder = true;
+    } else if (text.isNull()) {
+        Bound(sqlite3_bind_null(m_statement, position));
+    } else {
+        Bound(sqlite3_bind_text16(m_statement, position, text.utf16(),
+                                  int(text.size() * qsizetype(sizeof(QChar))), SQLITE_TRANSIENT));
+    }
+}
+
+void CRowInsert::bindValue(const QString &placeholder, const QVariant &value)
+{
+    if (!m_statement) {
+        if (value.typeId() == QMetaType::QString)
+            BindText(placeholder, value.toString());
+        else if (m_query)
+            m_query->bindValue(placeholder, value);
+        return;
+    }
+    const int position = Position(placeholder);
+    if (position == 0) {
+        m_unknownPlaceholder = true;
+        return;
+    }
+    // The types and NULLs as QtSql's SQLite driver binds them.
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        BindText(placeholder, *static_cast<const QString *>(value.constData()));
+        return;
+    case QMetaType::QByteArray: {
+        const QByteArray *bytes = static_cast<const QByteArray *>(value.constData());
+        Bound(bytes->isNull() ? sqlite3_bind_null(m_statement, position)
+                              : sqlite3_bind_blob(m_statement, position, bytes->constData(),
+                                                  int(bytes->size()), SQLITE_TRANSIENT));
+        return;
+    }
+    default:
+        break;
+    }
+    if (value.isNull()) {
+        Bound(sqlite3_bind_null(m_statement, position));
+        return;
+    }
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::Bool:
+        Bound(sqlite3_bind_int(m_statement, position, value.toInt()));
+        return;
+    case QMetaType::Double:
+        Bound(sqlite3_bind_double(m_statement, position, value.toDouble()));
+        return;
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+        Bound(sqlite3_bind_int64(m_statement, position, value.toLongLong()));
+        return;
+    default:
+        BindText(placeholder, value.toString());
+    }
+}
+
+bool CRowInsert::Exec(QSqlError *error)
+{
+    if (!m_statement) {
+        if (m_query && m_query->exec())
+            return true;
+        *error = m_query ? m_query->lastError() : QSqlError();
+        return false;
+    }
+    if (m_unknownPlaceholder) {
+        *error = QSqlError(QStringLiteral("Parameter count mismatch"), QString(),
+                           QSqlError::StatementError);
+        return false;
+    }
+    if (m_bindFailure != 0) {
+        *error = QSqlError(QStringLiteral("Unable to bind parameters"), m_bindMessage,
+                           QSqlError::StatementError, QString::number(m_bindFailure));
+        m_bindFailure = 0;
+        return false;
+    }
+    int result = sqlite3_step(m_statement);
+    if (result == SQLITE_DONE || result == SQLITE_ROW) {
+        sqlite3_reset(m_statement);
+        return true;
+    }
+    // A generic SQLITE_ERROR has its real code and message only after the reset.
+    if (result == SQLITE_ERROR)
+        result = sqlite3_reset(m_statement);
+    *error = sqliteError(sqlite3_db_handle(m_statement), "Unable to fetch row",
+                         QSqlError::ConnectionError, result);
+    sqlite3_reset(m_statement);
+    return false;
+}
+
+void CRowInsert::Recover()
+{
+    if (m_query)
+        m_query->prepare(m_query->lastQuery());
 }
 
 } // namespace KorvexCore

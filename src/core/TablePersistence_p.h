@@ -12,7 +12,7 @@
 // \code
 // CSaveTransaction save(*this);                         // one per SaveDataToDataBase()
 // CTableRewrite table(save, m_tableName, kCreate);      // one per table
-// QSqlQuery insert = table.Prepare(kInsert);
+// CRowInsert insert = table.Prepare(kInsert);
 // for (const CPipe &pipe : m_pipes) {
 //     BindRow(insert, PipeColumns(), pipe);
 //     if (!table.Insert(insert))
@@ -26,6 +26,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QLoggingCategory>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QString>
@@ -38,7 +39,9 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 struct sqlite3_stmt;
@@ -147,6 +150,51 @@ private:
     bool m_finished = false;
 };
 
+/// One prepared INSERT of a save, bound placeholder by placeholder like a QSqlQuery.
+///
+/// On an SQLite connection the statement is bound and stepped through SQLite directly:
+/// QtSql would copy every row's values through lists of QVariant and look each
+/// placeholder up by name again, which costs more than SQLite's own work. Values bind
+/// exactly as QtSql binds them (a null string or byte array as NULL, text as UTF-16, a
+/// byte array as a blob, numbers as numbers), and failures carry QtSql's texts.
+class CRowInsert
+{
+public:
+    /// An insert that was never prepared: running it fails.
+    CRowInsert() = default;
+    explicit CRowInsert(sqlite3_stmt *statement);
+    explicit CRowInsert(QSqlQuery query);
+    ~CRowInsert();
+    CRowInsert(CRowInsert &&other) noexcept;
+    CRowInsert &operator=(CRowInsert &&other) noexcept;
+    CRowInsert(const CRowInsert &) = delete;
+    CRowInsert &operator=(const CRowInsert &) = delete;
+
+    /// Binds \a value to \a placeholder (":name"); the value stays bound for later rows.
+    void bindValue(const QString &placeholder, const QVariant &value);
+    /// bindValue() for text, without building a QVariant.
+    void BindText(const QString &placeholder, const QString &text);
+    /// Runs the row. On failure \a error says why, as QtSql would.
+    bool Exec(QSqlError *error);
+    /// Makes the insert usable for the next row after a failed one (QtSql drops a
+    /// statement whose values SQLite refused to bind).
+    void Recover();
+
+private:
+    int Position(const QString &placeholder);
+    void Bound(int result);
+
+    sqlite3_stmt *m_statement = nullptr;
+    std::optional<QSqlQuery> m_query; // any other driver
+    /// Placeholders seen, with their positions; the string keeps its text alive, so its
+    /// address identifies it (callers pass the same strings row after row).
+    std::vector<std::pair<QString, int>> m_positions;
+    size_t m_next = 0;
+    bool m_unknownPlaceholder = false;
+    int m_bindFailure = 0;
+    QString m_bindMessage;
+};
+
 /// The rewrite of one table inside a save: empty it, then insert its rows.
 class CTableRewrite
 {
@@ -173,10 +221,10 @@ public:
     CTableRewrite(const CTableRewrite &) = delete;
     CTableRewrite &operator=(const CTableRewrite &) = delete;
 
-    /// A query on the default connection prepared with \a insertSource (%1 = table).
-    QSqlQuery Prepare(const char *insertSource);
+    /// An insert on the default connection prepared with \a insertSource (%1 = table).
+    CRowInsert Prepare(const char *insertSource);
     /// Executes one prepared row. Returns false when the save has to stop.
-    bool Insert(QSqlQuery &query, RowFailure onFailure = RowFailure::Stop);
+    bool Insert(CRowInsert &insert, RowFailure onFailure = RowFailure::Stop);
     bool Failed() const { return m_save.Failed(); }
 
 private:
@@ -308,10 +356,14 @@ void ReadRow(T &element, const CTableReader &reader, const CColumns<T> &columns,
 }
 
 /// Binds every column's placeholder to the field of \a element.
-template<class T> void BindRow(QSqlQuery &query, const CColumns<T> &columns, const T &element)
+template<class T> void BindRow(CRowInsert &insert, const CColumns<T> &columns, const T &element)
 {
-    for (const CColumn<T> &column : columns)
-        query.bindValue(column.Placeholder(), column.Value(element), QSql::In);
+    for (const CColumn<T> &column : columns) {
+        if (const auto getText = column.GetText())
+            insert.BindText(column.Placeholder(), (element.*getText)());
+        else
+            insert.bindValue(column.Placeholder(), column.Value(element));
+    }
 }
 
 /// A flat table: one element per row, in row order, appended without any check.
@@ -336,7 +388,7 @@ void SaveFlatTable(const CTableDatabase &database, const QString &tableName,
 {
     CSaveTransaction save(database);
     CTableRewrite table(save, tableName, description.create);
-    QSqlQuery insert = table.Prepare(description.inserts.front());
+    CRowInsert insert = table.Prepare(description.inserts.front());
     for (const T &element : elements) {
         BindRow(insert, columns, element);
         if (!table.Insert(insert))
@@ -359,8 +411,8 @@ void SaveGroupedTable(const CTableDatabase &database, const QString &tableName,
 {
     CSaveTransaction save(database);
     CTableRewrite table(save, tableName, description.create);
-    QSqlQuery groupRow = table.Prepare(description.inserts.at(0));
-    QSqlQuery memberRow = table.Prepare(description.inserts.at(1));
+    CRowInsert groupRow = table.Prepare(description.inserts.at(0));
+    CRowInsert memberRow = table.Prepare(description.inserts.at(1));
     for (const Group &group : groups) {
         BindRow(groupRow, groupColumns, group);
         if (!table.Insert(groupRow))
