@@ -1,5 +1,5 @@
 // The climate database: how the four tables become one tree and back, the viewer's
-// flows, the parameter dialogs, and what a failed or killed save leaves behind.
+// flows, the parameter dialogs, and what a failed save leaves behind.
 
 #include "Climate/ClimateDatabaseViewer.h"
 #include "Climate/ClimateTable_p.h"
@@ -10,8 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -124,14 +122,6 @@ void fillTree(CClimateDatabase &db, const QString &prefix, int countries, int re
     }
 }
 
-/// A database holding the old tree "СТАРАЯ 0" of \a regions × \a settlements.
-void writeOld(int regions, int settlements)
-{
-    CClimateDatabase old;
-    fillTree(old, "Старая", 1, regions, settlements);
-    WriteClimateTables(old, old.GetCountries(), kTables);
-}
-
 /// The viewer of \a db with its tree filled, and ways to click and choose actions.
 struct CViewer
 {
@@ -203,8 +193,6 @@ private slots:
     void currentSettlementNeverDangles();
     void failedSaveTellsAndKeepsTheTree_data();
     void failedSaveTellsAndKeepsTheTree();
-    void killedSaveKeepsAllFourTables();
-    void childWriter();
 };
 
 void TestClimate::rowKinds_data()
@@ -516,24 +504,21 @@ void TestClimate::failedSaveTellsAndKeepsTheTree()
 {
     QFETCH(bool, unread);
     CTempDatabase temp;
-    writeOld(2, 3);
-    QSqlDatabase conn = QSqlDatabase::database();
-    conn.close();
-    conn.setConnectOptions("QSQLITE_BUSY_TIMEOUT=50");
-    QVERIFY(conn.open());
+    CClimateDatabase old;
+    fillTree(old, "Старая", 1, 2, 3);
+    WriteClimateTables(old, old.GetCountries(), kTables);
+    QVERIFY(CTempDatabase::Reopen("QSQLITE_BUSY_TIMEOUT=50"));
     CClimateDatabase db;
     {
-        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
-        other.setDatabaseName(temp.Path());
-        QVERIFY(other.open());
-        QSqlQuery(other).exec(unread ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE");
+        KorvexTest::COtherConnection other;
+        QVERIFY(other.Exec(unread ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE"));
         db.LoadData();
         CViewer v(db);
         CScriptedPrompts prompts;
         prompts.AnswerText("НОВАЯ");
         v.viewer->OnAddCountry();
         if (unread)
-            QSqlQuery(other).exec("ROLLBACK");
+            other.Exec("ROLLBACK");
         prompts.AnswerButton(QMessageBox::Ok);
         v.viewer->OnSaveChangesBtn();
         QCOMPARE(int(prompts.Requests().size()), 2); // no success message
@@ -543,55 +528,10 @@ void TestClimate::failedSaveTellsAndKeepsTheTree()
                  unread ? CDatabaseError::SaveRefused : CDatabaseError::SaveError);
         QVERIFY(v.viewer->IsModified());
         QVERIFY(db.FindCountry("НОВАЯ"));
-        QSqlQuery(other).exec("ROLLBACK");
-        other.close();
+        other.Exec("ROLLBACK");
     }
-    QSqlDatabase::removeDatabase("other");
     QCOMPARE(CTempDatabase::Column("SELECT Name FROM TABLE5").first(), QStringLiteral("СТАРАЯ 0"));
     QCOMPARE(CTempDatabase::Column("SELECT count(*) FROM TABLE5"), QStringList { "9" });
-}
-
-void TestClimate::childWriter()
-{
-    // Started as a separate process by killedSaveKeepsAllFourTables().
-    const bool child = KorvexTest::RunChildSave([] {
-        CClimateDatabase climate;
-        fillTree(climate, "Новая", 1, qEnvironmentVariableIntValue("KORVEX_WRITER_REGIONS"), 100);
-        WriteClimateTables(climate, climate.GetCountries(), kTables);
-    });
-    if (!child)
-        QSKIP("child only");
-}
-
-void TestClimate::killedSaveKeepsAllFourTables()
-{
-    const int regions = 150;
-    int killedMidway = 0;
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        CTempDatabase temp;
-        writeOld(3, 5);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("KORVEX_WRITER_REGIONS", QString::number(regions));
-        const KorvexTest::CKilledSave run
-            = KorvexTest::KillDuringSave("childWriter", temp.Path(), env, 10 + 100 * attempt);
-        const bool midway = run.killed && !run.saved;
-        killedMidway += midway;
-        temp.Reopen();
-        QStringList kinds;
-        for (const QString &table : kTables) {
-            const QStringList names = CTempDatabase::Column("SELECT Name FROM " + table);
-            const int rows = int(names.size());
-            kinds << (rows == 1 + 3 + 15 && names.first() == "СТАРАЯ 0"             ? "old"
-                          : rows == 1 + regions * 101 && names.first() == "НОВАЯ 0" ? "new"
-                                                                                    : "mixed");
-        }
-        const QString what = kinds.join(',') + (midway ? ", killed midway" : "");
-        // A kill after the commit but before the line "saved" leaves the new tables.
-        QVERIFY2(kinds.count(kinds.first()) == 4 && (!run.saved || kinds.first() == "new"),
-                 qPrintable(what));
-        QVERIFY2(kinds.first() != "mixed", qPrintable(what));
-    }
-    QVERIFY2(killedMidway > 0, "the writer always finished before it could be killed");
 }
 
 QTEST_MAIN(TestClimate)

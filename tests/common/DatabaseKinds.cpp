@@ -11,6 +11,7 @@
 #include "Pipes/PipeDatabaseTypes.h"
 
 #include <QSqlQuery>
+#include <QTest>
 
 namespace KorvexTest {
 
@@ -166,12 +167,19 @@ const std::vector<CDatabaseKind> &DatabaseKinds()
     return kinds;
 }
 
-const CDatabaseKind *FindDatabaseKind(const QString &name)
+const CDatabaseKind &DatabaseKind(const QString &name)
 {
     for (const CDatabaseKind &kind : DatabaseKinds())
         if (name == QLatin1String(kind.name))
-            return &kind;
-    return nullptr;
+            return kind;
+    qFatal("no database kind %s", qPrintable(name));
+}
+
+void AddKindRows()
+{
+    QTest::addColumn<QString>("kind");
+    for (const CDatabaseKind &kind : DatabaseKinds())
+        QTest::newRow(kind.name) << QString(kind.name);
 }
 
 std::function<QString(int)> PlainTexts(const QString &tag)

@@ -62,11 +62,14 @@ QStringList CTempDatabase::Column(const QString &sql)
     return values;
 }
 
-void CTempDatabase::Reopen()
+bool CTempDatabase::Reopen(const QString &options, const QString &path)
 {
     QSqlDatabase db = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
     db.close();
-    db.open();
+    if (!path.isEmpty())
+        db.setDatabaseName(path);
+    db.setConnectOptions(options);
+    return db.open();
 }
 
 COtherConnection::COtherConnection()

@@ -23,7 +23,9 @@ public:
     QString Path() const { return m_dir.filePath(QStringLiteral("test.sqlite")); }
     static QString Exec(const QString &sql); ///< the error text, empty on success
     static QStringList Column(const QString &sql); ///< the first column of every row, as text
-    static void Reopen(); ///< closes and reopens the default connection, as a new process would
+    /// Closes and reopens the default connection, as a new process would: with \a options
+    /// (say a short busy timeout), on \a path when given; false when it does not open.
+    static bool Reopen(const QString &options = {}, const QString &path = {});
 
 private:
     QTemporaryDir m_dir;
