@@ -1,5 +1,5 @@
-#include "Climate/ClimateTable_p.h"
 #include "ConstructionDialog.h"
+#include "DatabaseKinds.h"
 #include "HostWindow.h"
 #include "KorvexDatabase.h"
 #include "LoopInputDialog.h"
@@ -14,8 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QProcess>
-#include <QSqlQuery>
-#include <QSqlRecord>
+#include <QSqlDatabase>
 #include <QTabWidget>
 #include <QTranslator>
 
@@ -124,71 +123,6 @@ QStringList Inspect(QWidget *widget, const QString &name)
     return problems;
 }
 
-/// Every row of \a table as text, and its CREATE statement: what a save leaves on disk.
-QStringList TableDump(const QString &table)
-{
-    QSqlQuery query;
-    query.exec("SELECT sql FROM sqlite_master WHERE name = '" + table + "'");
-    QStringList dump { query.next() ? query.value(0).toString() : QString() };
-    query.exec("SELECT * FROM " + table);
-    while (query.next()) {
-        QString row;
-        for (int i = 0; i < query.record().count(); ++i) {
-            const QVariant value = query.value(i);
-            row += QString(value.metaType().name()) + ':'
-                + (value.typeId() == QMetaType::QByteArray ? value.toByteArray().toHex()
-                                                           : value.toString())
-                + '|';
-        }
-        dump << row;
-    }
-    return dump;
-}
-
-/// Loads a database from the file and saves it back; its display name tells the language.
-template<class Database> QString LoadAndSave()
-{
-    Database database;
-    database.LoadData();
-    database.SaveDataToDataBase();
-    return database.GetLastError().IsValid() ? QString() : database.GetName();
-}
-
-const QStringList climateTables { "TABLE1", "TABLE2", "TABLE3", "TABLE5" };
-
-/// The climate database saves through its viewer's button, which writes this.
-QString LoadAndSaveClimate()
-{
-    KorvexClimateDatabase::CClimateDatabase database;
-    database.LoadData();
-    WriteClimateTables(database, database.GetCountries(), climateTables);
-    return database.GetLastError().IsValid() ? QString() : database.GetName();
-}
-
-struct CDatabaseCase
-{
-    const char *name;
-    QString (*loadAndSave)();
-    QStringList tables;
-};
-
-const std::vector<CDatabaseCase> &Databases()
-{
-    static const std::vector<CDatabaseCase> cases {
-        { "kms", LoadAndSave<KorvexKmsDatabase::CKmsDatabase>, { "KMS" } },
-        { "pipes", LoadAndSave<KorvexPipeDatabase::CPipeDatabase>, { "PIPES" } },
-        { "coolants", LoadAndSave<KorvexCoolantDatabase::CCoolantDatabase>, { "COOLANTS" } },
-        { "climate", LoadAndSaveClimate, climateTables },
-        { "consumers", LoadAndSave<KorvexConsumerDatabase::CConsumerDatabase>, { "CONSUMERS" } },
-        { "materials", LoadAndSave<KorvexMaterialDatabase::CMaterialDatabase>, { "MATERIALS" } },
-        { "embrasures",
-          LoadAndSave<KorvexEmbrasureDatabase::CEmbrasureDatabase>,
-          { "EMBRASURES" } },
-        { "din", LoadAndSave<KorvexDeviceDINDatabase::CDeviceDINDatabase>, { "DEVICES_DIN" } },
-    };
-    return cases;
-}
-
 /// The shipped default database, every table filled with sourced data.
 void Seed(const KorvexTest::CTempDatabase &db)
 {
@@ -264,30 +198,28 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QApplication", "Трубы"), QStringLiteral("Трубы"));
     }
 
-    void englishLoadAndSaveWriteTheSameTables_data()
-    {
-        QTest::addColumn<int>("database");
-        for (size_t i = 0; i < Databases().size(); ++i)
-            QTest::newRow(Databases()[i].name) << int(i);
-    }
+    void englishLoadAndSaveWriteTheSameTables_data() { KorvexTest::AddKindRows(); }
     void englishLoadAndSaveWriteTheSameTables()
     {
-        QFETCH(int, database);
-        const CDatabaseCase &c = Databases()[size_t(database)];
+        QFETCH(QString, kind);
+        const KorvexTest::CDatabaseKind &k = KorvexTest::DatabaseKind(kind);
         KorvexTest::CTempDatabase db;
         Seed(db);
-        const auto dump = [&c]() {
-            QStringList all;
-            for (const QString &table : c.tables)
-                all << TableDump(table);
-            return all;
+        // The rows and the CREATE statements: a translated column name would show there.
+        const auto dump = [&k]() {
+            return KorvexTest::DumpTables(k.tables)
+                + KorvexTest::CTempDatabase::Column("SELECT sql FROM sqlite_master ORDER BY name");
         };
-        const QString russianName = c.loadAndSave();
+        const auto loadAndSave = [&k]() {
+            const auto database = KorvexTest::LoadAndSave(k);
+            return database->GetLastError().IsValid() ? QString() : database->GetName();
+        };
+        const QString russianName = loadAndSave();
         const QStringList russian = dump();
-        QVERIFY(russian.size() > 2 * c.tables.size()); // rows were there to lose
+        QVERIFY(KorvexTest::DumpTables(k.tables).size() > 2 * k.tables.size()); // rows to lose
 
         QVERIFY(KorvexCore::InstallTranslator(QLocale(QLocale::English)));
-        const QString englishName = c.loadAndSave();
+        const QString englishName = loadAndSave();
         QVERIFY2(!englishName.isEmpty() && englishName != russianName, "saved in English");
         QCOMPARE(dump(), russian);
     }
@@ -305,16 +237,13 @@ private slots:
             problems << Inspect(dialog, name);
         };
 
-        std::vector<std::unique_ptr<KorvexInterfaces::IKorvexCommonDatabase>> databases;
-        databases.emplace_back(new KorvexKmsDatabase::CKmsDatabase);
-        databases.emplace_back(new KorvexPipeDatabase::CPipeDatabase);
-        databases.emplace_back(new KorvexCoolantDatabase::CCoolantDatabase);
-        databases.emplace_back(new KorvexClimateDatabase::CClimateDatabase);
-        databases.emplace_back(new KorvexConsumerDatabase::CConsumerDatabase);
-        auto *materials = new KorvexMaterialDatabase::CMaterialDatabase;
-        databases.emplace_back(materials);
-        databases.emplace_back(new KorvexEmbrasureDatabase::CEmbrasureDatabase);
-        databases.emplace_back(new KorvexDeviceDINDatabase::CDeviceDINDatabase);
+        std::vector<std::unique_ptr<KorvexCore::CTableDatabase>> databases;
+        const KorvexMaterialDatabase::CMaterialDatabase *materials = nullptr;
+        for (const KorvexTest::CDatabaseKind &kind : KorvexTest::DatabaseKinds()) {
+            databases.push_back(kind.create());
+            if (!materials)
+                materials = dynamic_cast<decltype(materials)>(databases.back().get());
+        }
         for (auto &database : databases) {
             database->LoadData();
             CModalHelper helper;
