@@ -88,7 +88,7 @@ void TestReliability::childWriter()
 {
     // Started by killedSaveLeavesOldOrNew(): saves the "new" content and is killed.
     const bool child = KorvexTest::RunChildSave([] {
-        KorvexTest::FillAndSave(KorvexTest::DatabaseKind(qEnvironmentVariable("KORVEX_KIND")),
+        KorvexTest::FillAndSave(*KorvexTest::FindDatabaseKind(qEnvironmentVariable("KORVEX_KIND")),
                                 qEnvironmentVariableIntValue("KORVEX_ROWS"), "new");
     });
     if (!child)
@@ -117,7 +117,7 @@ void TestReliability::killedSaveLeavesOldOrNew()
     QFETCH(QString, kind);
     QFETCH(int, rows);
     QFETCH(int, kills);
-    const CDatabaseKind &k = KorvexTest::DatabaseKind(kind);
+    const CDatabaseKind &k = *KorvexTest::FindDatabaseKind(kind);
     const QStringList oldContent = savedContent(k, rows / 2 + 1, "old");
     const QStringList newContent = savedContent(k, rows, "new");
     QTemporaryDir dir;
@@ -178,7 +178,7 @@ void TestReliability::failedSaveKeepsOldTableAndMemory()
 {
     QFETCH(QString, kind);
     QFETCH(QString, fault);
-    const CDatabaseKind &k = KorvexTest::DatabaseKind(kind);
+    const CDatabaseKind &k = *KorvexTest::FindDatabaseKind(kind);
     const QStringList newContent = savedContent(k, 3000, "new");
     CTempDatabase temp;
     KorvexTest::FillAndSave(k, kShippedRows, "old");
@@ -223,7 +223,7 @@ void TestReliability::badFileIsNeverMadeWorse()
 {
     QFETCH(QString, kind);
     QFETCH(QString, bad);
-    const CDatabaseKind &k = KorvexTest::DatabaseKind(kind);
+    const CDatabaseKind &k = *KorvexTest::FindDatabaseKind(kind);
     CTempDatabase temp;
     const QString path = temp.Path();
     KorvexTest::FillAndSave(k, 2000, "old");
@@ -344,7 +344,7 @@ void TestReliability::hostileTextsRoundTrip()
 {
     QFETCH(QString, kind);
     QFETCH(QString, text);
-    const CDatabaseKind &k = KorvexTest::DatabaseKind(kind);
+    const CDatabaseKind &k = *KorvexTest::FindDatabaseKind(kind);
     CTempDatabase temp;
     const auto db = k.create();
     // Inside the name, since the tree levels trim their names on load.
@@ -372,7 +372,7 @@ void TestReliability::childEditor()
 {
     // Started twice by twoProcessesNeverEmptyATable(): load, add, save, over and over.
     const bool child = KorvexTest::RunChildSave([] {
-        const CDatabaseKind &k = KorvexTest::DatabaseKind(qEnvironmentVariable("KORVEX_KIND"));
+        const CDatabaseKind &k = *KorvexTest::FindDatabaseKind(qEnvironmentVariable("KORVEX_KIND"));
         const QString me = qEnvironmentVariable("KORVEX_EDITOR");
         QElapsedTimer clock;
         clock.start();
@@ -393,7 +393,7 @@ void TestReliability::childEditor()
 void TestReliability::twoProcessesNeverEmptyATable()
 {
     QFETCH(QString, kind);
-    const CDatabaseKind &k = KorvexTest::DatabaseKind(kind);
+    const CDatabaseKind &k = *KorvexTest::FindDatabaseKind(kind);
     CTempDatabase temp;
     KorvexTest::FillAndSave(k, kShippedRows, "old");
     const int before = int(DumpTables(k.tables).size());
@@ -432,7 +432,7 @@ void TestReliability::twoProcessesNeverEmptyATable()
 void TestReliability::schemaChangedByAnotherConnection()
 {
     QFETCH(QString, kind);
-    const CDatabaseKind &k = KorvexTest::DatabaseKind(kind);
+    const CDatabaseKind &k = *KorvexTest::FindDatabaseKind(kind);
     CTempDatabase temp;
     KorvexTest::FillAndSave(k, kShippedRows, "old");
     const auto db = k.create();

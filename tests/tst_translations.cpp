@@ -202,7 +202,7 @@ private slots:
     void englishLoadAndSaveWriteTheSameTables()
     {
         QFETCH(QString, kind);
-        const KorvexTest::CDatabaseKind &k = KorvexTest::DatabaseKind(kind);
+        const KorvexTest::CDatabaseKind &k = *KorvexTest::FindDatabaseKind(kind);
         KorvexTest::CTempDatabase db;
         Seed(db);
         // The rows and the CREATE statements: a translated column name would show there.

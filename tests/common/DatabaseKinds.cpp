@@ -167,12 +167,12 @@ const std::vector<CDatabaseKind> &DatabaseKinds()
     return kinds;
 }
 
-const CDatabaseKind &DatabaseKind(const QString &name)
+const CDatabaseKind *FindDatabaseKind(const QString &name)
 {
     for (const CDatabaseKind &kind : DatabaseKinds())
         if (name == QLatin1String(kind.name))
-            return kind;
-    qFatal("no database kind %s", qPrintable(name));
+            return &kind;
+    return nullptr;
 }
 
 void AddKindRows()

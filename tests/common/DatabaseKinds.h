@@ -27,8 +27,7 @@ struct CDatabaseKind
 };
 
 const std::vector<CDatabaseKind> &DatabaseKinds();
-/// The kind named \a name; a name no kind has ends the run.
-const CDatabaseKind &DatabaseKind(const QString &name);
+const CDatabaseKind *FindDatabaseKind(const QString &name);
 
 /// One data row per database, named after it, in the column "kind".
 void AddKindRows();
