@@ -116,7 +116,7 @@ bool anySplitWeight(const CTableDatabase &db)
 ///   every colon, so the pieces written are not the parts that were read;
 /// - materials: a weight with a blank (anySplitWeight()).
 /// The next load and save then writes those rows as it finds them, and from there on
-/// the table stays as it is.
+/// the table stays as it is (its group rows, where a weight is split).
 bool writesBackAsLoaded(const CDatabaseKind &kind, const CTableDatabase &db)
 {
     using namespace KorvexEmbrasureDatabase;
