@@ -2,7 +2,7 @@
 # Runs every fuzz target for SECONDS (default 25) each on a copy of the seeds in corpus/,
 # and prints the executions and the corpus size reached. Build first:
 #   cmake --preset fuzz && cmake --build --preset fuzz
-# Longer by hand: fuzz/run.sh 3600
+# Longer by hand: fuzz/run.sh 3600; one database alone: KORVEX_FUZZ_DATABASE=kms fuzz/run.sh 600
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-25}
