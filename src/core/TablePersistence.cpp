@@ -49,6 +49,39 @@ QSqlError sqliteError(sqlite3 *connection, const char *what, QSqlError::ErrorTyp
                      QString::number(code));
 }
 
+/// \a text as UTF-8 in \a out (whose capacity is reused row after row), each surrogate
+/// that is not half of a pair written as U+FFFD: the bytes SQLite would store for the text
+/// after WithoutLoneSurrogates(). One pass, and no copy or conversion left for SQLite.
+void Utf8Into(QStringView text, QByteArray &out)
+{
+    out.resize(text.size() * 3);
+    auto *to = reinterpret_cast<unsigned char *>(out.data());
+    const auto *const start = to;
+    const char16_t *from = text.utf16();
+    const char16_t *const end = from + text.size();
+    while (from != end) {
+        const char32_t c = *from++;
+        if (c < 0x80) {
+            *to++ = static_cast<unsigned char>(c);
+        } else if (c < 0x800) {
+            *to++ = static_cast<unsigned char>(0xC0 | (c >> 6));
+            *to++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
+        } else if (QChar::isHighSurrogate(c) && from != end && QChar::isLowSurrogate(*from)) {
+            const char32_t u = QChar::surrogateToUcs4(char16_t(c), *from++);
+            *to++ = static_cast<unsigned char>(0xF0 | (u >> 18));
+            *to++ = static_cast<unsigned char>(0x80 | ((u >> 12) & 0x3F));
+            *to++ = static_cast<unsigned char>(0x80 | ((u >> 6) & 0x3F));
+            *to++ = static_cast<unsigned char>(0x80 | (u & 0x3F));
+        } else {
+            const char32_t u = QChar::isSurrogate(c) ? char32_t(QChar::ReplacementCharacter) : c;
+            *to++ = static_cast<unsigned char>(0xE0 | (u >> 12));
+            *to++ = static_cast<unsigned char>(0x80 | ((u >> 6) & 0x3F));
+            *to++ = static_cast<unsigned char>(0x80 | (u & 0x3F));
+        }
+    }
+    out.resize(to - start);
+}
+
 bool isMissingTable(const QString &message)
 {
     return message.contains(QLatin1String("no such table"), Qt::CaseInsensitive);
@@ -484,6 +517,7 @@ CRowInsert::CRowInsert(CRowInsert &&other) noexcept
     : m_statement(std::exchange(other.m_statement, nullptr))
     , m_query(std::move(other.m_query))
     , m_positions(std::move(other.m_positions))
+    , m_texts(std::move(other.m_texts))
     , m_next(other.m_next)
     , m_unknownPlaceholder(other.m_unknownPlaceholder)
     , m_bindFailure(other.m_bindFailure)
@@ -497,6 +531,7 @@ CRowInsert &CRowInsert::operator=(CRowInsert &&other) noexcept
         m_statement = std::exchange(other.m_statement, nullptr);
         m_query = std::move(other.m_query);
         m_positions = std::move(other.m_positions);
+        m_texts = std::move(other.m_texts);
         m_next = other.m_next;
         m_unknownPlaceholder = other.m_unknownPlaceholder;
         m_bindFailure = other.m_bindFailure;
@@ -538,15 +573,13 @@ void CRowInsert::Bound(int result)
 
 void CRowInsert::BindText(const QString &placeholder, const QString &text)
 {
-    // SQLite pairs half a surrogate pair (a pasted fragment) with whatever character follows
-    // it, so the text after it is lost; stored as U+FFFD, only that one character changes.
-    if (!text.isValidUtf16()) {
-        BindText(placeholder, WithoutLoneSurrogates(text));
-        return;
-    }
     if (!m_statement) {
+        // SQLite pairs half a surrogate pair (a pasted fragment) with whatever character
+        // follows it, so the text after it is lost; stored as U+FFFD, only that one
+        // character changes.
         if (m_query)
-            m_query->bindValue(placeholder, text);
+            m_query->bindValue(placeholder,
+                               text.isValidUtf16() ? text : WithoutLoneSurrogates(text));
         return;
     }
     const int position = Position(placeholder);
@@ -555,8 +588,15 @@ void CRowInsert::BindText(const QString &placeholder, const QString &text)
     } else if (text.isNull()) {
         Bound(sqlite3_bind_null(m_statement, position));
     } else {
-        Bound(sqlite3_bind_text16(m_statement, position, text.utf16(),
-                                  int(text.size() * qsizetype(sizeof(QChar))), SQLITE_TRANSIENT));
+        // UTF-8 in a buffer of the position, kept until the next row binds it: SQLite
+        // neither copies nor converts it, and a leading U+FEFF is kept as a character
+        // instead of being taken for a byte order mark.
+        if (m_texts.size() < size_t(position))
+            m_texts.resize(size_t(sqlite3_bind_parameter_count(m_statement)));
+        QByteArray &utf8 = m_texts[size_t(position) - 1];
+        Utf8Into(text, utf8);
+        Bound(sqlite3_bind_text(m_statement, position, utf8.constData(), int(utf8.size()),
+                                SQLITE_STATIC));
     }
 }
 

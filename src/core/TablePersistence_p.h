@@ -155,7 +155,7 @@ private:
 /// On an SQLite connection the statement is bound and stepped through SQLite directly:
 /// QtSql would copy every row's values through lists of QVariant and look each
 /// placeholder up by name again, which costs more than SQLite's own work. Values bind
-/// exactly as QtSql binds them (a null string or byte array as NULL, text as UTF-16, a
+/// exactly as QtSql binds them (a null string or byte array as NULL, text as text, a
 /// byte array as a blob, numbers as numbers), and failures carry QtSql's texts.
 class CRowInsert
 {
@@ -189,6 +189,8 @@ private:
     /// Placeholders seen, with their positions; the string keeps its text alive, so its
     /// address identifies it (callers pass the same strings row after row).
     std::vector<std::pair<QString, int>> m_positions;
+    /// The UTF-8 bytes bound to each position (1 at index 0), alive while SQLite reads them.
+    std::vector<QByteArray> m_texts;
     size_t m_next = 0;
     bool m_unknownPlaceholder = false;
     int m_bindFailure = 0;
