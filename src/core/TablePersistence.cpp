@@ -291,15 +291,44 @@ QByteArrayView CTableReader::TextBytes(int column) const
 
 double CTableReader::Double(int column) const
 {
-    if (m_statement && column >= 0 && sqlite3_column_type(m_statement, column) == SQLITE_TEXT) {
-        // A number that parses is read the same from the bytes; anything else (an
-        // overflow, say) takes the QVariant road so its odd cases stay QVariant's.
-        bool ok = false;
-        const double value = TextBytes(column).toDouble(&ok);
-        if (ok)
-            return value;
+    if (m_statement && column >= 0) {
+        switch (sqlite3_column_type(m_statement, column)) {
+        case SQLITE_FLOAT:
+            return sqlite3_column_double(m_statement, column);
+        case SQLITE_INTEGER:
+            return double(sqlite3_column_int64(m_statement, column));
+        case SQLITE_NULL:
+            return 0.0;
+        case SQLITE_TEXT: {
+            // A number that parses is read the same from the bytes; anything else (an
+            // overflow, say) takes the QVariant road so its odd cases stay QVariant's.
+            bool ok = false;
+            const double value = TextBytes(column).toDouble(&ok);
+            if (ok)
+                return value;
+            break;
+        }
+        default:
+            break;
+        }
     }
     return Value(column).toDouble();
+}
+
+QByteArray CTableReader::Bytes(int column) const
+{
+    if (m_statement && column >= 0) {
+        switch (sqlite3_column_type(m_statement, column)) {
+        case SQLITE_NULL:
+            return QByteArray();
+        case SQLITE_BLOB:
+            return QByteArray(static_cast<const char *>(sqlite3_column_blob(m_statement, column)),
+                              sqlite3_column_bytes(m_statement, column));
+        default:
+            break;
+        }
+    }
+    return Value(column).toByteArray();
 }
 
 int CTableReader::Int(int column) const

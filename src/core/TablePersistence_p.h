@@ -101,7 +101,8 @@ public:
     /// QVariant for cells that hold a plain number as text.
     double Double(int column) const;
     int Int(int column) const;
-    QByteArray Bytes(int column) const { return Value(column).toByteArray(); }
+    /// Value(column).toByteArray(), without the QVariant for a blob or NULL.
+    QByteArray Bytes(int column) const;
 
 private:
     QByteArrayView TextBytes(int column) const;
