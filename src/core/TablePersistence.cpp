@@ -10,6 +10,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace KorvexCore {
 
 Q_LOGGING_CATEGORY(lcKorvexSql, "korvex.sql")
@@ -273,8 +275,20 @@ QString CTableReader::Text(int column) const
     if (!m_statement)
         return m_query.value(column).toString();
     switch (sqlite3_column_type(m_statement, column)) {
-    case SQLITE_TEXT:
-        return QString::fromUtf8(TextBytes(column));
+    case SQLITE_TEXT: {
+        // A column repeats its values (units, comments, the bores of every designation):
+        // the text of the last row's cell is shared instead of decoded and allocated again.
+        const QByteArrayView bytes = TextBytes(column);
+        if (m_lastTexts.size() <= size_t(column))
+            m_lastTexts.resize(size_t(m_record.count()));
+        auto &[lastBytes, lastText] = m_lastTexts[size_t(column)];
+        if (lastText.isNull() || QByteArrayView(lastBytes) != bytes) {
+            lastText = QString::fromUtf8(bytes);
+            lastBytes.resize(bytes.size());
+            std::copy(bytes.begin(), bytes.end(), lastBytes.begin());
+        }
+        return lastText;
+    }
     case SQLITE_NULL:
         return QString();
     default:

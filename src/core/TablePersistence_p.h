@@ -114,6 +114,8 @@ private:
     sqlite3_stmt *m_statement = nullptr; // direct path
     QSqlQuery m_query; // any other driver
     QSqlRecord m_record;
+    /// The bytes and text last read from each column.
+    mutable std::vector<std::pair<QByteArray, QString>> m_lastTexts;
     bool m_done = false;
 };
 
