@@ -268,20 +268,30 @@ bool CTableReader::Next()
     return false;
 }
 
-QString CTableReader::Text(int column) const
+const QString &CTableReader::TextRef(int column) const
 {
+    static const QString none;
     if (column < 0)
-        return QString();
-    if (!m_statement)
-        return m_query.value(column).toString();
+        return none;
+    if (!m_statement) {
+        m_converted = m_query.value(column).toString();
+        return m_converted;
+    }
     switch (sqlite3_column_type(m_statement, column)) {
     case SQLITE_TEXT: {
-        // A column repeats its values (units, comments, the bores of every designation):
-        // the text of the last row's cell is shared instead of decoded and allocated again.
+        // A column repeats its values (units, coefficients, comments, the bores of every
+        // designation): a text read lately from the column is shared instead of decoded and
+        // allocated again. Each column keeps the last text of each of kRecentTexts hashes.
         const QByteArrayView bytes = TextBytes(column);
-        if (m_lastTexts.size() <= size_t(column))
-            m_lastTexts.resize(size_t(m_record.count()));
-        auto &[lastBytes, lastText] = m_lastTexts[size_t(column)];
+        if (m_recentTexts.size() <= size_t(column))
+            m_recentTexts.resize(size_t(m_record.count()));
+        auto &recent = m_recentTexts[size_t(column)];
+        if (recent.empty())
+            recent.resize(kRecentTexts);
+        quint32 hash = 2166136261u; // FNV-1a
+        for (const char c : bytes)
+            hash = (hash ^ quint8(c)) * 16777619u;
+        auto &[lastBytes, lastText] = recent[hash % kRecentTexts];
         if (lastText.isNull() || QByteArrayView(lastBytes) != bytes) {
             lastText = QString::fromUtf8(bytes);
             lastBytes.resize(bytes.size());
@@ -290,9 +300,10 @@ QString CTableReader::Text(int column) const
         return lastText;
     }
     case SQLITE_NULL:
-        return QString();
+        return none;
     default:
-        return Value(column).toString();
+        m_converted = Value(column).toString();
+        return m_converted;
     }
 }
 

@@ -94,7 +94,10 @@ public:
     int Column(const QString &name) const { return m_record.indexOf(name); }
     bool Next();
     /// The cell as text; NULL and missing columns read as an empty string.
-    QString Text(int column) const;
+    QString Text(int column) const { return TextRef(column); }
+    /// Text(), valid until the next cell is read: a text field copies it without a
+    /// temporary string of its own.
+    const QString &TextRef(int column) const;
     /// The cell as QtSql types it; a missing column gives an invalid QVariant.
     QVariant Value(int column) const;
     /// Value(column).toDouble() and Value(column).toInt(), without building the
@@ -114,8 +117,10 @@ private:
     sqlite3_stmt *m_statement = nullptr; // direct path
     QSqlQuery m_query; // any other driver
     QSqlRecord m_record;
-    /// The bytes and text last read from each column.
-    mutable std::vector<std::pair<QByteArray, QString>> m_lastTexts;
+    static constexpr size_t kRecentTexts = 64;
+    /// Per column, texts read lately with their bytes, by hash of the bytes.
+    mutable std::vector<std::vector<std::pair<QByteArray, QString>>> m_recentTexts;
+    mutable QString m_converted; ///< the text of the last cell that holds no text
     bool m_done = false;
 };
 
@@ -305,7 +310,10 @@ public:
     QVariant Value(const T &element) const { return m_bind(element); }
     void Read(T &element, const CTableReader &reader, int position) const
     {
-        m_read(element, reader, position);
+        if (m_setText)
+            (element.*m_setText)(reader.TextRef(position));
+        else
+            m_read(element, reader, position);
     }
     /// The getter and setter of a text field (null for other fields), for editors that
     /// show the field as it is stored.
