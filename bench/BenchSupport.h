@@ -165,8 +165,8 @@ void RawGroupedSave(const CRawDatabase &db, const char *table, const char *creat
     }
 }
 
-/// Reads a table of group rows and member rows as the library does: \a read gives the name
-/// of a group row (empty for a member row, which it reads into its second argument). A group
+/// Reads a table of group rows and member rows as the library does: \a read gives a member
+/// row's member, or stores a group row's name in its second argument. A group
 /// is found by its trimmed name and appended when new; a member joins the last group named
 /// unless that group has a member of its Name() already; rows before any group are skipped.
 template<class Member, class Read>
@@ -178,8 +178,8 @@ TRawGroups<Member> RawGroupedLoad(const CRawDatabase &db, const char *table, Rea
     size_t current = size_t(-1);
     sqlite3_stmt *select = db.Prepare(("SELECT * FROM " + std::string(table)).c_str());
     while (sqlite3_step(select) == SQLITE_ROW) {
-        Member member;
-        const std::string group = read(select, member);
+        std::string group;
+        Member member = read(select, group);
         if (!group.empty()) {
             const auto [it, added] = groupIndex.emplace(Trimmed(group), groups.size());
             if (added) {

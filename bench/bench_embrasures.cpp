@@ -80,22 +80,23 @@ void rawSave(const CRawDatabase &db, const RawGroups &groups)
 /// Groups found by hash, an opening dropped when its group already has its name.
 void rawLoad(const CRawDatabase &db)
 {
-    const RawGroups groups
-        = RawGroupedLoad<RawEmbrasure>(db, "EMBRASURES", [](sqlite3_stmt *select, RawEmbrasure &e) {
-              std::string group = ColumnText(select, 1);
-              std::string type = ColumnText(select, 2);
-              if (!group.empty() && type.empty())
-                  return group;
-              e = { Trimmed(type),
-                    Trimmed(ColumnText(select, 3)),
-                    Trimmed(ColumnText(select, 4)),
-                    ColumnText(select, 5),
-                    ColumnText(select, 6),
-                    ColumnText(select, 7),
-                    ColumnText(select, 8),
-                    ColumnText(select, 9) };
-              return std::string();
-          });
+    const RawGroups groups = RawGroupedLoad<RawEmbrasure>(
+        db, "EMBRASURES", [](sqlite3_stmt *select, std::string &group) {
+            std::string text = ColumnText(select, 1);
+            const std::string type = ColumnText(select, 2);
+            if (!text.empty() && type.empty()) {
+                group = std::move(text);
+                return RawEmbrasure();
+            }
+            return RawEmbrasure { Trimmed(type),
+                                  Trimmed(ColumnText(select, 3)),
+                                  Trimmed(ColumnText(select, 4)),
+                                  ColumnText(select, 5),
+                                  ColumnText(select, 6),
+                                  ColumnText(select, 7),
+                                  ColumnText(select, 8),
+                                  ColumnText(select, 9) };
+        });
     benchmark::DoNotOptimize(groups.size());
 }
 

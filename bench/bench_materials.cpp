@@ -78,17 +78,18 @@ void rawSave(const CRawDatabase &db, const RawGroups &groups)
 
 void rawLoad(const CRawDatabase &db)
 {
-    const RawGroups groups
-        = RawGroupedLoad<RawMaterial>(db, "MATERIALS", [](sqlite3_stmt *select, RawMaterial &m) {
-              std::string group = ColumnText(select, 1);
-              const std::string name = ColumnText(select, 2);
-              const std::string d = ColumnText(select, 3);
-              const std::string l = ColumnText(select, 4);
-              if (!group.empty() && name.empty() && d.empty() && l.empty())
-                  return group;
-              m = { Trimmed(Trimmed(name) + ' ' + Trimmed(d)), Trimmed(d), Trimmed(l) };
-              return std::string();
-          });
+    const RawGroups groups = RawGroupedLoad<
+        RawMaterial>(db, "MATERIALS", [](sqlite3_stmt *select, std::string &group) {
+        std::string text = ColumnText(select, 1);
+        const std::string name = ColumnText(select, 2);
+        const std::string d = ColumnText(select, 3);
+        const std::string l = ColumnText(select, 4);
+        if (!text.empty() && name.empty() && d.empty() && l.empty()) {
+            group = std::move(text);
+            return RawMaterial();
+        }
+        return RawMaterial { Trimmed(Trimmed(name) + ' ' + Trimmed(d)), Trimmed(d), Trimmed(l) };
+    });
     benchmark::DoNotOptimize(groups.size());
 }
 
