@@ -106,6 +106,36 @@ sqlite3_stmt *CRawDatabase::Prepare(const char *sql) const
     return statement;
 }
 
+std::string Trimmed(const std::string &text)
+{
+    const size_t first = text.find_first_not_of(" \t\n\r");
+    if (first == std::string::npos)
+        return std::string();
+    return text.substr(first, text.find_last_not_of(" \t\n\r") - first + 1);
+}
+
+CRawRewrite::CRawRewrite(const CRawDatabase &db, const char *table, const char *create)
+    : m_db(db)
+    , m_table(table)
+{
+    m_db.Exec("BEGIN");
+    m_db.Exec(("DROP TABLE " + m_table).c_str());
+    m_db.Exec(SqlFor(create, table).c_str());
+}
+
+CRawRewrite::~CRawRewrite()
+{
+    for (sqlite3_stmt *insert : m_inserts)
+        sqlite3_finalize(insert);
+    m_db.Exec("COMMIT");
+}
+
+sqlite3_stmt *CRawRewrite::Prepare(const char *insert)
+{
+    m_inserts.push_back(m_db.Prepare(SqlFor(insert, m_table.c_str()).c_str()));
+    return m_inserts.back();
+}
+
 void RegisterPair(const std::string &table, const std::string &operation,
                   const std::function<void(benchmark::State &)> &library,
                   const std::function<void(benchmark::State &)> &raw)

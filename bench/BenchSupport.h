@@ -10,6 +10,9 @@
 #include <initializer_list>
 #include <iterator>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 namespace KorvexBench {
 
@@ -81,6 +84,116 @@ inline void BindTexts(sqlite3_stmt *statement, std::initializer_list<const std::
     int index = 0;
     for (const std::string *text : texts)
         sqlite3_bind_text(statement, ++index, text->data(), int(text->size()), SQLITE_STATIC);
+}
+
+/// The text without the blanks at its ends, as QString::trimmed() for ASCII blanks.
+std::string Trimmed(const std::string &text);
+
+/// The raw side's rewrite of a table in one transaction: BEGIN, DROP TABLE and the
+/// library's CREATE text; inserts prepared from the library's INSERT texts are finalized
+/// and the transaction committed when it ends.
+class CRawRewrite
+{
+public:
+    CRawRewrite(const CRawDatabase &db, const char *table, const char *create);
+    ~CRawRewrite();
+    CRawRewrite(const CRawRewrite &) = delete;
+    CRawRewrite &operator=(const CRawRewrite &) = delete;
+
+    sqlite3_stmt *Prepare(const char *insert);
+    /// Runs the bound insert and resets it for the next row.
+    static void Step(sqlite3_stmt *insert)
+    {
+        sqlite3_step(insert);
+        sqlite3_reset(insert);
+    }
+
+private:
+    const CRawDatabase &m_db;
+    std::string m_table;
+    std::vector<sqlite3_stmt *> m_inserts;
+};
+
+/// Rewrites a flat table: \a bind binds each of \a rows to the one insert.
+template<class Rows, class Bind>
+void RawFlatSave(const CRawDatabase &db, const char *table, const char *create, const char *insert,
+                 const Rows &rows, Bind bind)
+{
+    CRawRewrite rewrite(db, table, create);
+    sqlite3_stmt *statement = rewrite.Prepare(insert);
+    for (const auto &row : rows) {
+        bind(statement, row);
+        CRawRewrite::Step(statement);
+    }
+}
+
+/// Reads a flat table: one row of type Row per table row, built by \a read.
+template<class Row, class Read>
+std::vector<Row> RawFlatLoad(const CRawDatabase &db, const char *table, Read read)
+{
+    std::vector<Row> rows;
+    sqlite3_stmt *select = db.Prepare(("SELECT * FROM " + std::string(table)).c_str());
+    while (sqlite3_step(select) == SQLITE_ROW)
+        rows.push_back(read(select));
+    sqlite3_finalize(select);
+    return rows;
+}
+
+/// A group of a table of group rows and member rows, as plain structures.
+template<class Member> struct TRawGroup
+{
+    std::string name;
+    std::vector<Member> members;
+};
+template<class Member> using TRawGroups = std::vector<TRawGroup<Member>>;
+
+/// Rewrites a table of group rows (the name bound to \a groupInsert), each followed by its
+/// members, which \a write binds to \a memberInsert and steps (while what it bound lives).
+template<class Member, class Write>
+void RawGroupedSave(const CRawDatabase &db, const char *table, const char *create,
+                    const char *groupInsert, const char *memberInsert,
+                    const TRawGroups<Member> &groups, Write write)
+{
+    CRawRewrite rewrite(db, table, create);
+    sqlite3_stmt *groupRow = rewrite.Prepare(groupInsert);
+    sqlite3_stmt *memberRow = rewrite.Prepare(memberInsert);
+    for (const TRawGroup<Member> &group : groups) {
+        sqlite3_bind_text(groupRow, 1, group.name.data(), int(group.name.size()), SQLITE_STATIC);
+        CRawRewrite::Step(groupRow);
+        for (const Member &member : group.members)
+            write(memberRow, member);
+    }
+}
+
+/// Reads a table of group rows and member rows as the library does: \a read gives a member
+/// row's member, or stores a group row's name in its second argument. A group
+/// is found by its trimmed name and appended when new; a member joins the last group named
+/// unless that group has a member of its Name() already; rows before any group are skipped.
+template<class Member, class Read>
+TRawGroups<Member> RawGroupedLoad(const CRawDatabase &db, const char *table, Read read)
+{
+    TRawGroups<Member> groups;
+    std::unordered_map<std::string, size_t> groupIndex;
+    std::vector<std::unordered_set<std::string>> taken;
+    size_t current = size_t(-1);
+    sqlite3_stmt *select = db.Prepare(("SELECT * FROM " + std::string(table)).c_str());
+    while (sqlite3_step(select) == SQLITE_ROW) {
+        std::string group;
+        Member member = read(select, group);
+        if (!group.empty()) {
+            const auto [it, added] = groupIndex.emplace(Trimmed(group), groups.size());
+            if (added) {
+                groups.push_back({ it->first, {} });
+                taken.emplace_back();
+            }
+            current = it->second;
+            continue;
+        }
+        if (current != size_t(-1) && taken[current].insert(member.Name()).second)
+            groups[current].members.push_back(std::move(member));
+    }
+    sqlite3_finalize(select);
+    return groups;
 }
 
 /// Registers "<table>/<operation>/library/<n>" and "<table>/<operation>/raw/<n>" for every

@@ -41,28 +41,18 @@ void fillLibrary(CDeviceDINDatabase &db, int n)
 void rawSave(const CRawDatabase &db, const std::vector<RawDevice> &devices)
 {
     const auto &table = KorvexDeviceDINDatabase::DeviceDINTable();
-    db.Exec("BEGIN");
-    db.Exec("DROP TABLE DEVICES_DIN");
-    db.Exec(SqlFor(table.create, "DEVICES_DIN").c_str());
-    sqlite3_stmt *insert = db.Prepare(SqlFor(table.inserts[0], "DEVICES_DIN").c_str());
-    for (const RawDevice &d : devices) {
-        BindTexts(insert, { &d.name, &d.pressure, &d.cold, &d.hot });
-        sqlite3_step(insert);
-        sqlite3_reset(insert);
-    }
-    sqlite3_finalize(insert);
-    db.Exec("COMMIT");
+    RawFlatSave(db, "DEVICES_DIN", table.create, table.inserts[0], devices,
+                [](sqlite3_stmt *insert, const RawDevice &d) {
+                    BindTexts(insert, { &d.name, &d.pressure, &d.cold, &d.hot });
+                });
 }
 
 void rawLoad(const CRawDatabase &db)
 {
-    std::vector<RawDevice> devices;
-    sqlite3_stmt *select = db.Prepare("SELECT * FROM DEVICES_DIN");
-    while (sqlite3_step(select) == SQLITE_ROW) {
-        devices.push_back({ ColumnText(select, 1), ColumnText(select, 2), ColumnText(select, 3),
-                            ColumnText(select, 4) });
-    }
-    sqlite3_finalize(select);
+    const auto devices = RawFlatLoad<RawDevice>(db, "DEVICES_DIN", [](sqlite3_stmt *select) {
+        return RawDevice { ColumnText(select, 1), ColumnText(select, 2), ColumnText(select, 3),
+                           ColumnText(select, 4) };
+    });
     benchmark::DoNotOptimize(devices.data());
 }
 

@@ -39,33 +39,19 @@ void fillLibrary(CPipeDatabase &db, int n)
 
 void rawSave(const CRawDatabase &db, const std::vector<RawPipe> &pipes)
 {
-    db.Exec("BEGIN");
-    db.Exec("DROP TABLE PIPES");
-    db.Exec(SqlFor(KorvexPipeDatabase::PipeTable().create, "PIPES").c_str());
-    sqlite3_stmt *insert
-        = db.Prepare(SqlFor(KorvexPipeDatabase::PipeTable().inserts[0], "PIPES").c_str());
-    for (const RawPipe &p : pipes) {
-        sqlite3_bind_text(insert, 1, p.name.data(), int(p.name.size()), SQLITE_STATIC);
-        sqlite3_bind_text(insert, 2, p.dOutside.data(), int(p.dOutside.size()), SQLITE_STATIC);
-        sqlite3_bind_text(insert, 3, p.dInside.data(), int(p.dInside.size()), SQLITE_STATIC);
-        sqlite3_bind_text(insert, 4, p.roughness.data(), int(p.roughness.size()), SQLITE_STATIC);
-        sqlite3_bind_text(insert, 5, p.lamda.data(), int(p.lamda.size()), SQLITE_STATIC);
-        sqlite3_step(insert);
-        sqlite3_reset(insert);
-    }
-    sqlite3_finalize(insert);
-    db.Exec("COMMIT");
+    const auto &table = KorvexPipeDatabase::PipeTable();
+    RawFlatSave(db, "PIPES", table.create, table.inserts[0], pipes,
+                [](sqlite3_stmt *insert, const RawPipe &p) {
+                    BindTexts(insert, { &p.name, &p.dOutside, &p.dInside, &p.roughness, &p.lamda });
+                });
 }
 
 void rawLoad(const CRawDatabase &db)
 {
-    std::vector<RawPipe> pipes;
-    sqlite3_stmt *select = db.Prepare("SELECT * FROM PIPES");
-    while (sqlite3_step(select) == SQLITE_ROW) {
-        pipes.push_back({ ColumnText(select, 1), ColumnText(select, 2), ColumnText(select, 3),
-                          ColumnText(select, 4), ColumnText(select, 5) });
-    }
-    sqlite3_finalize(select);
+    const auto pipes = RawFlatLoad<RawPipe>(db, "PIPES", [](sqlite3_stmt *select) {
+        return RawPipe { ColumnText(select, 1), ColumnText(select, 2), ColumnText(select, 3),
+                         ColumnText(select, 4), ColumnText(select, 5) };
+    });
     benchmark::DoNotOptimize(pipes.data());
 }
 

@@ -146,10 +146,11 @@ private slots:
         // The reader steps SQLite itself; every stored cell must read as QtSql reads it.
         CTempDatabase temp;
         CTempDatabase::Exec("CREATE TABLE T (SortID integer PRIMARY KEY, V varchar, W)");
-        const QStringList cells = QString("'  Вода 20 °C '|''|NULL|42|-7|4183.5|0.1234567|1e300|"
-                                          "x'00ff41'|'20.5'|'4183.50'|' 12 '|'1,5'|'2147483648'|"
-                                          "'-2147483649'|'1e400'|'nan'|'abc'|'9223372036854775808'")
-                                      .split('|');
+        const QStringList cells
+            = QString("'  Вода 20 °C '|''|NULL|42|-7|4183.5|0.1234567|1e300|"
+                      "x'00ff41'|x''|'20.5'|'4183.50'|' 12 '|'1,5'|'2147483648'|"
+                      "'-2147483649'|'1e400'|'nan'|'abc'|'9223372036854775808'")
+                  .split('|');
         for (const QString &cell : cells)
             CTempDatabase::Exec(QString("INSERT INTO T (V, W) VALUES (%1, %1)").arg(cell));
         QSqlQuery qt("SELECT * FROM T");
@@ -165,6 +166,8 @@ private slots:
                              && reader.Value(column).isNull() == expected.isNull()
                              && reader.Text(column) == expected.toString()
                              && reader.Int(column) == expected.toInt()
+                             && reader.Bytes(column) == expected.toByteArray()
+                             && reader.Bytes(column).isNull() == expected.toByteArray().isNull()
                              && (a == b || (qIsNaN(a) && qIsNaN(b))),
                          qPrintable(cell + " in column " + QString::number(column)));
             }

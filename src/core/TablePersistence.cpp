@@ -10,6 +10,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace KorvexCore {
 
 Q_LOGGING_CATEGORY(lcKorvexSql, "korvex.sql")
@@ -47,6 +49,39 @@ QSqlError sqliteError(sqlite3 *connection, const char *what, QSqlError::ErrorTyp
 {
     return QSqlError(QString::fromLatin1(what), QString::fromUtf8(sqlite3_errmsg(connection)), type,
                      QString::number(code));
+}
+
+/// \a text as UTF-8 in \a out (whose capacity is reused row after row), each surrogate
+/// that is not half of a pair written as U+FFFD: the bytes SQLite would store for the text
+/// after WithoutLoneSurrogates(). One pass, and no copy or conversion left for SQLite.
+void Utf8Into(QStringView text, QByteArray &out)
+{
+    out.resize(text.size() * 3);
+    auto *to = reinterpret_cast<unsigned char *>(out.data());
+    const auto *const start = to;
+    const char16_t *from = text.utf16();
+    const char16_t *const end = from + text.size();
+    while (from != end) {
+        const char32_t c = *from++;
+        if (c < 0x80) {
+            *to++ = static_cast<unsigned char>(c);
+        } else if (c < 0x800) {
+            *to++ = static_cast<unsigned char>(0xC0 | (c >> 6));
+            *to++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
+        } else if (QChar::isHighSurrogate(c) && from != end && QChar::isLowSurrogate(*from)) {
+            const char32_t u = QChar::surrogateToUcs4(char16_t(c), *from++);
+            *to++ = static_cast<unsigned char>(0xF0 | (u >> 18));
+            *to++ = static_cast<unsigned char>(0x80 | ((u >> 12) & 0x3F));
+            *to++ = static_cast<unsigned char>(0x80 | ((u >> 6) & 0x3F));
+            *to++ = static_cast<unsigned char>(0x80 | (u & 0x3F));
+        } else {
+            const char32_t u = QChar::isSurrogate(c) ? char32_t(QChar::ReplacementCharacter) : c;
+            *to++ = static_cast<unsigned char>(0xE0 | (u >> 12));
+            *to++ = static_cast<unsigned char>(0x80 | ((u >> 6) & 0x3F));
+            *to++ = static_cast<unsigned char>(0x80 | (u & 0x3F));
+        }
+    }
+    out.resize(to - start);
 }
 
 bool isMissingTable(const QString &message)
@@ -233,19 +268,42 @@ bool CTableReader::Next()
     return false;
 }
 
-QString CTableReader::Text(int column) const
+const QString &CTableReader::TextRef(int column) const
 {
+    static const QString none;
     if (column < 0)
-        return QString();
-    if (!m_statement)
-        return m_query.value(column).toString();
+        return none;
+    if (!m_statement) {
+        m_converted = m_query.value(column).toString();
+        return m_converted;
+    }
     switch (sqlite3_column_type(m_statement, column)) {
-    case SQLITE_TEXT:
-        return QString::fromUtf8(TextBytes(column));
+    case SQLITE_TEXT: {
+        // A column repeats its values (units, coefficients, comments, the bores of every
+        // designation): a text read lately from the column is shared instead of decoded and
+        // allocated again. Each column keeps the last text of each of kRecentTexts hashes.
+        const QByteArrayView bytes = TextBytes(column);
+        if (m_recentTexts.size() <= size_t(column))
+            m_recentTexts.resize(size_t(m_record.count()));
+        auto &recent = m_recentTexts[size_t(column)];
+        if (recent.empty())
+            recent.resize(kRecentTexts);
+        quint32 hash = 2166136261u; // FNV-1a
+        for (const char c : bytes)
+            hash = (hash ^ quint8(c)) * 16777619u;
+        auto &[lastBytes, lastText] = recent[hash % kRecentTexts];
+        if (lastText.isNull() || QByteArrayView(lastBytes) != bytes) {
+            lastText = QString::fromUtf8(bytes);
+            lastBytes.resize(bytes.size());
+            std::copy(bytes.begin(), bytes.end(), lastBytes.begin());
+        }
+        return lastText;
+    }
     case SQLITE_NULL:
-        return QString();
+        return none;
     default:
-        return Value(column).toString();
+        m_converted = Value(column).toString();
+        return m_converted;
     }
 }
 
@@ -258,15 +316,44 @@ QByteArrayView CTableReader::TextBytes(int column) const
 
 double CTableReader::Double(int column) const
 {
-    if (m_statement && column >= 0 && sqlite3_column_type(m_statement, column) == SQLITE_TEXT) {
-        // A number that parses is read the same from the bytes; anything else (an
-        // overflow, say) takes the QVariant road so its odd cases stay QVariant's.
-        bool ok = false;
-        const double value = TextBytes(column).toDouble(&ok);
-        if (ok)
-            return value;
+    if (m_statement && column >= 0) {
+        switch (sqlite3_column_type(m_statement, column)) {
+        case SQLITE_FLOAT:
+            return sqlite3_column_double(m_statement, column);
+        case SQLITE_INTEGER:
+            return double(sqlite3_column_int64(m_statement, column));
+        case SQLITE_NULL:
+            return 0.0;
+        case SQLITE_TEXT: {
+            // A number that parses is read the same from the bytes; anything else (an
+            // overflow, say) takes the QVariant road so its odd cases stay QVariant's.
+            bool ok = false;
+            const double value = TextBytes(column).toDouble(&ok);
+            if (ok)
+                return value;
+            break;
+        }
+        default:
+            break;
+        }
     }
     return Value(column).toDouble();
+}
+
+QByteArray CTableReader::Bytes(int column) const
+{
+    if (m_statement && column >= 0) {
+        switch (sqlite3_column_type(m_statement, column)) {
+        case SQLITE_NULL:
+            return QByteArray();
+        case SQLITE_BLOB:
+            return QByteArray(static_cast<const char *>(sqlite3_column_blob(m_statement, column)),
+                              sqlite3_column_bytes(m_statement, column));
+        default:
+            break;
+        }
+    }
+    return Value(column).toByteArray();
 }
 
 int CTableReader::Int(int column) const
@@ -484,6 +571,7 @@ CRowInsert::CRowInsert(CRowInsert &&other) noexcept
     : m_statement(std::exchange(other.m_statement, nullptr))
     , m_query(std::move(other.m_query))
     , m_positions(std::move(other.m_positions))
+    , m_texts(std::move(other.m_texts))
     , m_next(other.m_next)
     , m_unknownPlaceholder(other.m_unknownPlaceholder)
     , m_bindFailure(other.m_bindFailure)
@@ -497,6 +585,7 @@ CRowInsert &CRowInsert::operator=(CRowInsert &&other) noexcept
         m_statement = std::exchange(other.m_statement, nullptr);
         m_query = std::move(other.m_query);
         m_positions = std::move(other.m_positions);
+        m_texts = std::move(other.m_texts);
         m_next = other.m_next;
         m_unknownPlaceholder = other.m_unknownPlaceholder;
         m_bindFailure = other.m_bindFailure;
@@ -538,15 +627,13 @@ void CRowInsert::Bound(int result)
 
 void CRowInsert::BindText(const QString &placeholder, const QString &text)
 {
-    // SQLite pairs half a surrogate pair (a pasted fragment) with whatever character follows
-    // it, so the text after it is lost; stored as U+FFFD, only that one character changes.
-    if (!text.isValidUtf16()) {
-        BindText(placeholder, WithoutLoneSurrogates(text));
-        return;
-    }
     if (!m_statement) {
+        // SQLite pairs half a surrogate pair (a pasted fragment) with whatever character
+        // follows it, so the text after it is lost; stored as U+FFFD, only that one
+        // character changes.
         if (m_query)
-            m_query->bindValue(placeholder, text);
+            m_query->bindValue(placeholder,
+                               text.isValidUtf16() ? text : WithoutLoneSurrogates(text));
         return;
     }
     const int position = Position(placeholder);
@@ -555,8 +642,15 @@ void CRowInsert::BindText(const QString &placeholder, const QString &text)
     } else if (text.isNull()) {
         Bound(sqlite3_bind_null(m_statement, position));
     } else {
-        Bound(sqlite3_bind_text16(m_statement, position, text.utf16(),
-                                  int(text.size() * qsizetype(sizeof(QChar))), SQLITE_TRANSIENT));
+        // UTF-8 in a buffer of the position, kept until the next row binds it: SQLite
+        // neither copies nor converts it, and a leading U+FEFF is kept as a character
+        // instead of being taken for a byte order mark.
+        if (m_texts.size() < size_t(position))
+            m_texts.resize(size_t(sqlite3_bind_parameter_count(m_statement)));
+        QByteArray &utf8 = m_texts[size_t(position) - 1];
+        Utf8Into(text, utf8);
+        Bound(sqlite3_bind_text(m_statement, position, utf8.constData(), int(utf8.size()),
+                                SQLITE_STATIC));
     }
 }
 

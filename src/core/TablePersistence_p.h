@@ -94,14 +94,18 @@ public:
     int Column(const QString &name) const { return m_record.indexOf(name); }
     bool Next();
     /// The cell as text; NULL and missing columns read as an empty string.
-    QString Text(int column) const;
+    QString Text(int column) const { return TextRef(column); }
+    /// Text(), valid until the next cell is read: a text field copies it without a
+    /// temporary string of its own.
+    const QString &TextRef(int column) const;
     /// The cell as QtSql types it; a missing column gives an invalid QVariant.
     QVariant Value(int column) const;
     /// Value(column).toDouble() and Value(column).toInt(), without building the
     /// QVariant for cells that hold a plain number as text.
     double Double(int column) const;
     int Int(int column) const;
-    QByteArray Bytes(int column) const { return Value(column).toByteArray(); }
+    /// Value(column).toByteArray(), without the QVariant for a blob or NULL.
+    QByteArray Bytes(int column) const;
 
 private:
     QByteArrayView TextBytes(int column) const;
@@ -113,6 +117,10 @@ private:
     sqlite3_stmt *m_statement = nullptr; // direct path
     QSqlQuery m_query; // any other driver
     QSqlRecord m_record;
+    static constexpr size_t kRecentTexts = 64;
+    /// Per column, texts read lately with their bytes, by hash of the bytes.
+    mutable std::vector<std::vector<std::pair<QByteArray, QString>>> m_recentTexts;
+    mutable QString m_converted; ///< the text of the last cell that holds no text
     bool m_done = false;
 };
 
@@ -155,7 +163,7 @@ private:
 /// On an SQLite connection the statement is bound and stepped through SQLite directly:
 /// QtSql would copy every row's values through lists of QVariant and look each
 /// placeholder up by name again, which costs more than SQLite's own work. Values bind
-/// exactly as QtSql binds them (a null string or byte array as NULL, text as UTF-16, a
+/// exactly as QtSql binds them (a null string or byte array as NULL, text as text, a
 /// byte array as a blob, numbers as numbers), and failures carry QtSql's texts.
 class CRowInsert
 {
@@ -189,6 +197,8 @@ private:
     /// Placeholders seen, with their positions; the string keeps its text alive, so its
     /// address identifies it (callers pass the same strings row after row).
     std::vector<std::pair<QString, int>> m_positions;
+    /// The UTF-8 bytes bound to each position (1 at index 0), alive while SQLite reads them.
+    std::vector<QByteArray> m_texts;
     size_t m_next = 0;
     bool m_unknownPlaceholder = false;
     int m_bindFailure = 0;
@@ -300,7 +310,10 @@ public:
     QVariant Value(const T &element) const { return m_bind(element); }
     void Read(T &element, const CTableReader &reader, int position) const
     {
-        m_read(element, reader, position);
+        if (m_setText)
+            (element.*m_setText)(reader.TextRef(position));
+        else
+            m_read(element, reader, position);
     }
     /// The getter and setter of a text field (null for other fields), for editors that
     /// show the field as it is stored.
