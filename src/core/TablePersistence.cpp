@@ -7,6 +7,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
+#include <QStringDecoder>
 
 #include <sqlite3.h>
 
@@ -82,6 +83,17 @@ void Utf8Into(QStringView text, QByteArray &out)
         }
     }
     out.resize(to - start);
+}
+
+/// A cell's UTF-8 bytes as text. A leading U+FEFF is a character of the value here, not a
+/// byte order mark: the save wrote it as one, so it reads back as one.
+QString textFromUtf8(QByteArrayView bytes)
+{
+    if (!bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes);
+    return QStringDecoder(QStringConverter::Utf8,
+                          QStringConverter::Flag::ConvertInitialBom
+                              | QStringConverter::Flag::Stateless)(bytes);
 }
 
 bool isMissingTable(const QString &message)
@@ -293,7 +305,7 @@ const QString &CTableReader::TextRef(int column) const
             hash = (hash ^ quint8(c)) * 16777619u;
         auto &[lastBytes, lastText] = recent[hash % kRecentTexts];
         if (lastText.isNull() || QByteArrayView(lastBytes) != bytes) {
-            lastText = QString::fromUtf8(bytes);
+            lastText = textFromUtf8(bytes);
             lastBytes.resize(bytes.size());
             std::copy(bytes.begin(), bytes.end(), lastBytes.begin());
         }
@@ -385,7 +397,7 @@ QVariant CTableReader::Value(int column) const
     case SQLITE_NULL:
         return QVariant(QMetaType::fromType<QString>());
     default:
-        return QVariant(QString::fromUtf8(TextBytes(column)));
+        return QVariant(textFromUtf8(TextBytes(column)));
     }
 }
 
