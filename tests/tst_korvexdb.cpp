@@ -383,6 +383,25 @@ void tst_Korvexdb::checkFindsEachPlantedFault_data()
     QTest::newRow("group name trimmed on load")
         << "UPDATE CONSUMERS SET Category = 'Гостиницы ' WHERE Category = 'Гостиницы'"
         << "CONSUMERS\tГостиницы \tCategory\tГостиницы \twhite space around the name";
+    QTest::newRow("group name of blanks")
+        << "UPDATE CONSUMERS SET Category = '  ' WHERE Category = 'Гостиницы'"
+        << "CONSUMERS\t  \tCategory\t  \tonly blanks: trimmed to an empty name";
+    QTest::newRow("weight with a blank")
+        << "INSERT INTO MATERIALS (MaterialName, K1, K2) VALUES ('Кирпич', '1 800', '0.8')"
+        << "MATERIALS\tСтены / Кирпич 1 800\tK1\t1 800\tweight with a blank";
+    QTest::newRow("colon inside an opening part")
+        << "INSERT INTO EMBRASURES (Typ, Material_perepleta, Steklo) VALUES ('Окно', 'ПВХ:', "
+           "'двойное')"
+        << "Окно: ПВХ:: двойное\tcolon inside the type, frame or glazing: the save cuts the name "
+           "at every colon and writes \"Окно\", \"ПВХ\", \"двойное\"";
+    // Rows whose device or designation is carried over from another parent.
+    QTest::newRow("KMS device without a name")
+        << "INSERT INTO KMS (DUP, KMS) VALUES ('15', '2.5')"
+        << "KMS\tАрматура / \tDevicesHeating\t\tdevice \"Конвектор\" is not in this category: "
+           "the row becomes a device without a name; its DUP, KMS are dropped";
+    QTest::newRow("KMS designation without a name")
+        << "INSERT INTO KMS (DevicesHeating) VALUES ('Кран');\nINSERT INTO KMS (DUP) VALUES ('15')"
+        << "KMS\tАрматура / Кран / \tNumber_Mark\t\tdesignation \"РБ-2\" is not in this device";
     QTest::newRow("empty pipe name") << "INSERT INTO PIPES (PipeType) VALUES ('')"
                                      << "PIPES\t\tPipeType\t\tempty name";
     QTest::newRow("duplicate DIN device")

@@ -477,7 +477,9 @@ void TestReliability::editorsRefuseWhatWouldComeBackChanged_data()
     };
     const auto materials = [] {
         auto *d = new KorvexMaterialDatabase::CMaterialRedactorDialog;
-        d->SetData({ KorvexMaterialDatabase::CMaterialGroup("Стены") });
+        KorvexMaterialDatabase::CMaterialGroup walls("Стены");
+        walls.InsertMaterial({ "Кирпич 1800", "1800", "0.81" });
+        d->SetData({ walls });
         return d;
     };
     const auto embrasures = [] {
@@ -498,6 +500,8 @@ void TestReliability::editorsRefuseWhatWouldComeBackChanged_data()
         << Maker(consumers) << 2 << QString("Д") + QChar(0xd800) << "UTF-8";
     QTest::newRow("material group") << Maker(materials) << 1 << "Стены\t" << blank;
     QTest::newRow("material") << Maker(materials) << 2 << "Кирпич " << blank;
+    QTest::newRow("weight with a blank") << Maker(materials) << 0 << "cell:1 800"
+                                         << "Удельный вес не может содержать пробелы";
     QTest::newRow("embrasure group") << Maker(embrasures) << 1 << " Окна" << blank;
     QTest::newRow("embrasure part with a colon") << Maker(embrasures) << 2 << "Окно|ПВХ: белый|2"
                                                  << "двоеточие";

@@ -1154,6 +1154,10 @@ and choose &quot;Add sketch&quot; in the context menu.</translation>
         <source>Подтверждаете удаление материала?</source>
         <translation>Delete this material?</translation>
     </message>
+    <message>
+        <source>Удельный вес не может содержать пробелы: при сохранении вес ищется в названии материала после последнего пробела, такой вес там не найдётся, и название росло бы при каждом сохранении.</source>
+        <translation>The specific weight cannot contain blanks: the save looks for the weight after the last blank of the material&apos;s name, would not find such a weight there, and the name would grow at every save.</translation>
+    </message>
 </context>
 <context>
     <name>KorvexPipeDatabase::CPipeRedactorDialog</name>

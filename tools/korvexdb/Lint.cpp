@@ -184,10 +184,16 @@ void lintEmbrasures(CFindings &f, const KorvexEmbrasureDatabase::CEmbrasureDatab
     for (const CEmbrasureGroup &group : db.GetEmbrasuresGroups()) {
         for (const CEmbrasure &embrasure : group.GetEmbrasures()) {
             const QStringList path { group.GetName(), embrasure.GetName() };
-            if (EmbrasureNamePieces(embrasure.GetName()).size() != 3)
+            const QStringList pieces = EmbrasureNamePieces(embrasure.GetName());
+            if (pieces.size() != 3)
                 f.Add(table, path, QStringLiteral("Typ"), embrasure.GetName(),
                       QStringLiteral("name the save drops: it does not split into type, frame "
                                      "and glazing at its colons"));
+            else if (ComposeEmbrasureName(pieces[0], pieces[1], pieces[2]) != embrasure.GetName())
+                f.Add(table, path, QStringLiteral("Typ"), embrasure.GetName(),
+                      QStringLiteral("colon inside the type, frame or glazing: the save cuts the "
+                                     "name at every colon and writes \"%1\", \"%2\", \"%3\"")
+                          .arg(pieces[0].trimmed(), pieces[1].trimmed(), pieces[2].trimmed()));
             checkNumbers(f, table, path, EmbrasureColumns(), embrasure, DAir1Column);
         }
     }
@@ -202,7 +208,12 @@ void lintMaterials(CFindings &f, const KorvexMaterialDatabase::CMaterialDatabase
         for (const CMaterial &material : group.GetMaterials()) {
             const QStringList path { group.GetName(), material.GetName() };
             const QString stored = StoredMaterialName(material);
-            if (isNumber(stored.section(QLatin1Char(' '), -1)))
+            if (material.GetD().contains(QLatin1Char(' ')))
+                f.Add(table, path, QStringLiteral("K1"), material.GetD(),
+                      QStringLiteral("weight with a blank: the save looks for it after the last "
+                                     "blank of the name, does not find it and writes the whole "
+                                     "name, to which every load appends the weight again"));
+            else if (isNumber(stored.section(QLatin1Char(' '), -1)))
                 f.Add(table, path, QStringLiteral("MaterialName"), stored,
                       QStringLiteral("name ends with a number, which cannot be told from the "
                                      "weight appended to it on load"));
@@ -330,8 +341,14 @@ void lintKms(CFindings &f, const KorvexKmsDatabase::CKmsDatabase &db)
             f.Add(table, path, QLatin1String(field), QStringLiteral("%1 bytes").arg(bytes.size()),
                   QStringLiteral("picture does not decode as an image"));
     };
+    // A device or designation without a name is written as a row that names nothing, which
+    // the next load reads as part of the element before it.
     for (const auto &category : db.GetDevices()) {
+        checkNames(f, table, { category.GetName() }, QStringLiteral("DevicesHeating"),
+                   category.GetDevicesHeatingContainer());
         for (const auto &device : category.GetDevicesHeatingContainer()) {
+            checkNames(f, table, { category.GetName(), device.GetName() },
+                       QStringLiteral("Number_Mark"), device.GetDevicesHeatingSubNameContainer());
             for (const auto &sub : device.GetDevicesHeatingSubNameContainer()) {
                 const QStringList path { category.GetName(), device.GetName(), sub.GetName() };
                 picture(path, "DevicesHeatingImage", sub.GetImage());
@@ -451,7 +468,13 @@ void rawGrouped(CFindings &f, const QString &table, const char *groupColumn, Mem
         const std::optional<QString> loaded = memberName(raw);
         if (!loaded) {
             const QString stored = raw.Text(groupColumn);
-            if (stored != stored.trimmed())
+            if (!stored.isEmpty() && stored.trimmed().isEmpty())
+                f.Add(table, { stored }, QLatin1String(groupColumn), stored,
+                      QStringLiteral("only blanks: trimmed to an empty name on load; written "
+                                     "back, the empty cell reads as a member row and the "
+                                     "group's rows join the group before it (%1)")
+                          .arg(raw.Row()));
+            else if (stored != stored.trimmed())
                 f.Add(table, { stored }, QLatin1String(groupColumn), stored,
                       QStringLiteral("white space around the name: trimmed on load (%1)")
                           .arg(raw.Row()));
@@ -537,26 +560,65 @@ template<class R> void rawClimateOf(CFindings &f, const QString &table)
     rawClimate(f, table, numbers, durations);
 }
 
-/// KMS rows that name a category, device or designation a second time are merged into the
+/// KMS rows as the loader attaches them: under the last category, device and designation
+/// named by a row before it or by itself. A row whose parent is not there becomes that
+/// parent, from its own cells: the rest of the row is dropped, and a parent made from an
+/// empty cell has no name. Rows that name an element a second time are merged into the
 /// first, and a designation's second picture is lost.
 void rawKms(CFindings &f)
 {
     CRawTable raw(QStringLiteral("KMS"));
+    const char *const levels[] = { "CategoryName", "DevicesHeating", "Number_Mark" };
+    const char *const kinds[] = { "category", "device", "designation" };
+    // The cells of each level and of those below it, to say what a row loses.
+    const QList<QStringList> cellsFrom
+        = { { "DevicesHeating", "Number_Mark", "DevicesHeatingImage", "DUP", "KMS", "Image",
+              "Comment" },
+            { "Number_Mark", "DevicesHeatingImage", "DUP", "KMS", "Image", "Comment" },
+            { "DUP", "KMS", "Image", "Comment" } };
+    const auto key = [](const QStringList &names) { return names.join(QChar(0x1f)); };
     QStringList path { QString(), QString(), QString() };
-    QSet<QString> seen;
-    const char *levels[] = { "CategoryName", "DevicesHeating", "Number_Mark" };
+    QSet<QString> seen, loaded;
     while (raw.Next()) {
         for (int level = 0; level < 3; ++level) {
             const QString name = raw.Text(levels[level]);
             if (name.isEmpty())
                 continue;
             path[level] = name;
-            const QString key = path.mid(0, level + 1).join(QChar(0x1f));
-            if (seen.contains(key))
+            if (seen.contains(key(path.mid(0, level + 1))))
                 f.Add(raw.Table(), path.mid(0, level + 1), QLatin1String(levels[level]), name,
                       QStringLiteral("named a second time: merged into the first on load (%1)")
                           .arg(raw.Row()));
-            seen.insert(key);
+            seen.insert(key(path.mid(0, level + 1)));
+        }
+        for (int level = 0; level < 3; ++level) {
+            if (loaded.contains(key(path.mid(0, level + 1))))
+                continue;
+            const QString own = raw.Text(levels[level]);
+            const QStringList made = path.mid(0, level) << own;
+            loaded.insert(key(made));
+            QStringList lost;
+            for (const QString &column : cellsFrom[level]) {
+                if (!raw.Text(qPrintable(column)).isEmpty())
+                    lost << column;
+            }
+            const QString dropped
+                = QStringLiteral("its %1 are dropped").arg(lost.join(QStringLiteral(", ")));
+            if (own.isEmpty() && level > 0)
+                f.Add(raw.Table(), made, QLatin1String(levels[level]), own,
+                      QStringLiteral("%1 \"%2\" is not in this %3: the row becomes a %1 without "
+                                     "a name%4; written back, that reads as part of the element "
+                                     "before it, and entries under it may come back as "
+                                     "designations without their coefficients (%5)")
+                          .arg(QLatin1String(kinds[level]), path[level],
+                               QLatin1String(kinds[level - 1]),
+                               lost.isEmpty() ? QString() : QStringLiteral("; ") + dropped,
+                               raw.Row()));
+            else if (!lost.isEmpty())
+                f.Add(raw.Table(), made, QLatin1String(levels[level]), own,
+                      QStringLiteral("the row only makes this %1: %2 on load (%3)")
+                          .arg(QLatin1String(kinds[level]), dropped, raw.Row()));
+            break;
         }
     }
 }
