@@ -11,7 +11,6 @@
 #include "Pipes/PipeDatabaseTypes.h"
 
 #include <QSqlQuery>
-#include <QTest>
 
 namespace KorvexTest {
 
@@ -173,13 +172,6 @@ const CDatabaseKind *FindDatabaseKind(const QString &name)
         if (name == QLatin1String(kind.name))
             return &kind;
     return nullptr;
-}
-
-void AddKindRows()
-{
-    QTest::addColumn<QString>("kind");
-    for (const CDatabaseKind &kind : DatabaseKinds())
-        QTest::newRow(kind.name) << QString(kind.name);
 }
 
 std::function<QString(int)> PlainTexts(const QString &tag)

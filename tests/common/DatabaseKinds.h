@@ -29,8 +29,6 @@ struct CDatabaseKind
 const std::vector<CDatabaseKind> &DatabaseKinds();
 const CDatabaseKind *FindDatabaseKind(const QString &name);
 
-/// One data row per database, named after it, in the column "kind".
-void AddKindRows();
 /// "<tag> <i>": plain unique texts for fill().
 std::function<QString(int)> PlainTexts(const QString &tag);
 /// A database of \a kind filled with \a rows rows of PlainTexts(tag), then saved.

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "DatabaseKinds.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -233,6 +235,13 @@ CKilledSave KillDuringSave(const QString &childSlot, const QString &databasePath
     writer.waitForFinished();
     result.saved = writer.readAllStandardOutput().contains("saved");
     return result;
+}
+
+void AddKindRows()
+{
+    QTest::addColumn<QString>("kind");
+    for (const CDatabaseKind &kind : DatabaseKinds())
+        QTest::newRow(kind.name) << QString(kind.name);
 }
 
 } // namespace KorvexTest

@@ -115,4 +115,7 @@ struct CKilledSave
 CKilledSave KillDuringSave(const QString &childSlot, const QString &databasePath,
                            QProcessEnvironment environment, int delayMs);
 
+/// One data row per database of DatabaseKinds(), named after it, in the column "kind".
+void AddKindRows();
+
 } // namespace KorvexTest
