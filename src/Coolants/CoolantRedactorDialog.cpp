@@ -43,10 +43,9 @@ CCoolantRedactorDialog::CCoolantRedactorDialog(QWidget *parent)
                 const int t = text.toInt(&whole, 10);
                 if (whole && temperatures.insert(t).second)
                     continue;
-                m_lists->Inform(whole ? m_paramExists.arg(t) : m_notWholeTemperature.arg(text));
-                QMetaObject::invokeMethod(
-                    this, [this]() { slotComboChanged1(m_ui->m_pComboBox1->currentIndex()); },
-                    Qt::QueuedConnection);
+                m_lists->RefuseCellEdit(
+                    whole ? m_paramExists.arg(t) : m_notWholeTemperature.arg(text),
+                    [this]() { slotComboChanged1(m_ui->m_pComboBox1->currentIndex()); });
                 return;
             }
             // The whole coolant is rebuilt from what the table shows, in table order.

@@ -107,15 +107,14 @@ void CMaterialRedactorDialog::slotTableCellChanged(int, int)
         return;
     // The save looks for the weight after the last blank of the name. A weight with a
     // blank is not found there, the whole name is written, and every load would append
-    // the weight to it again; refused, and the table shows the stored value once the
-    // edit that got here has returned.
+    // the weight to it again; refused, and the table shows the stored value again.
     const QString weight = m_lists->RowTexts(0).value(0); // the first cell
     if (std::any_of(weight.cbegin(), weight.cend(), [](QChar c) { return c.isSpace(); })) {
-        m_lists->Inform(tr("Удельный вес не может содержать пробелы: при сохранении вес ищется "
-                           "в названии материала после последнего пробела, такой вес там не "
-                           "найдётся, и название росло бы при каждом сохранении."));
-        QMetaObject::invokeMethod(
-            this, [this]() { m_lists->ListChanged(2); }, Qt::QueuedConnection);
+        m_lists->RefuseCellEdit(
+            tr("Удельный вес не может содержать пробелы: при сохранении вес ищется "
+               "в названии материала после последнего пробела, такой вес там не "
+               "найдётся, и название росло бы при каждом сохранении."),
+            [this]() { m_lists->ListChanged(2); });
         return;
     }
     m_lists->TableChanged(); // stored as typed; the name keeps the weight it had

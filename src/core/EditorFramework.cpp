@@ -233,6 +233,12 @@ void CEditorLists::Inform(const QString &text) const
     PromptInformation(m_dialog, m_messageTitle, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
+void CEditorLists::RefuseCellEdit(const QString &why, std::function<void()> redisplay) const
+{
+    Inform(why);
+    QMetaObject::invokeMethod(m_dialog, std::move(redisplay), Qt::QueuedConnection);
+}
+
 void CEditorLists::ClearListsBelow(int level)
 {
     for (int below = level + 1; below <= LevelCount(); ++below) {

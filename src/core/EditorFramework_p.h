@@ -361,6 +361,10 @@ public:
     QIcon CellIcon(int row, int column) const;
     /// An information box titled "Редактор базы данных".
     void Inform(const QString &text) const;
+    /// Refuses a typed cell: tells \a why, then runs \a redisplay (which shows the stored
+    /// rows again) once the edit that got here has returned, since the table must not be
+    /// refilled from inside its own change signal.
+    void RefuseCellEdit(const QString &why, std::function<void()> redisplay) const;
 
 private:
     struct CLevel
